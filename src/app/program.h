@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/boards.h"
+#include "app/main_window.h"
+#include "data/media_resources.h"
+#include "session/lifecycle.h"
+#include "session/practice_session.h"
+#include "ui/platform.h"
+
+namespace quorvin::app {
+
+// One run of the trainer: the main window and everything a run holds, wired to its handlers.
+// Nothing is global, so a test can build as many runs as it likes.
+class Program {
+  public:
+    Program(ui::Platform& platform, std::filesystem::path programFolder);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The start-up sequence. Returns false when a step failed: the learner has been told, the
+    // application has been asked to end, and nothing was written.
+    bool FormCreate();
+    // The shutdown sequence; runs once, when the main window closes.
+    void FormClose();
+
+    TForm1& form() { return form_; }
+    session::PracticeSession& practice() { return session_; }
+    session::SessionLifecycle& lifecycle() { return lifecycle_; }
+    Boards& boards() { return boards_; }
+    data::MediaResources& resources() { return resources_; }
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+
+    // Bytes per article line: 86 windowed, 100 full screen.
+    int LineLimit = 86;
+    // Where the flying game character starts.
+    int GameStartLeft = TForm1::DesignedGameStartLeft;
+    std::string BaseCaption;
+    std::string CurrentUser;
+
+  private:
+    void wireHandlers();
+    void showMenuAtCursor(ui::PopupMenu& menu);
+    // A start-up failure: message, then the application ends without saving.
+    bool failStartup(const char* message);
+
+    ui::Platform& platform_;
+    std::filesystem::path programFolder_;
+    data::MediaResources resources_;
+    TForm1 form_;
+    session::PracticeSession session_;
+    Boards boards_;
+    session::SessionLifecycle lifecycle_;
+};
+
+}  // namespace quorvin::app

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace quorvin::session {
+
+// What a family's board preparation tells Start.
+enum class BoardOutcome {
+    Ready,  // Start goes on to its final step
+    Stop,   // Start stops here (the family has reported why)
+};
+
+// The hand-over from Start to the family that runs a type's board.
+class BoardPreparer {
+  public:
+    virtual ~BoardPreparer() = default;
+    virtual BoardOutcome PrepareBoard(int type) = 0;
+};
+
+}  // namespace quorvin::session

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "session/board_preparer.h"
+#include "session/practice_session.h"
+#include "ui/keys.h"
+#include "ui/platform.h"
+
+namespace quorvin::session {
+
+// Start, Pause, Continue and End of a practice session, the Esc rule every key handler
+// applies first, and the switching of the main window between its idle and session looks.
+// Button1's caption is the state marker: "暂停" running, "继续" paused, anything else idle.
+class SessionLifecycle {
+  public:
+    SessionLifecycle(app::TForm1& form, PracticeSession& session, ui::Platform& platform,
+                     BoardPreparer& boards);
+
+    void Button1Click();
+    void StartSession();
+    void PauseSession();
+    void ContinueSession();
+    // Button2Click.
+    void EndSession();
+    // The end made by the clock when the time is up.
+    void SessionTimeOut();
+
+    // Esc ends, Shift+Esc pauses or continues, while a session exists. Returns whether the key
+    // was consumed (it is then set to 0). hideHintLine: the article lines' handlers hide
+    // Label16 before an end.
+    bool SessionKeyDown(int& key, ui::ShiftState shift, bool hideHintLine = false);
+    // The main window's key-down handler.
+    void FormKeyDown(int& key, ui::ShiftState shift);
+    // The idle learner chose a typing type.
+    void RadioGroup1Click();
+
+    enum class State { Idle, Running, Paused };
+    State state() const;
+
+  private:
+    std::string typeCaption() const;
+    void showSessionHint();
+    void restoreIdleControls();
+
+    app::TForm1& form_;
+    PracticeSession& session_;
+    ui::Platform& platform_;
+    BoardPreparer& boards_;
+};
+
+}  // namespace quorvin::session

@@ -1,0 +1,25 @@
+#include "running_program.h"
+
+#include <stdexcept>
+
+namespace quorvin::testing {
+
+RunningProgram::RunningProgram() {
+    folder.copyAllDataFromBuild();
+    program = std::make_unique<app::Program>(platform, folder.path());
+    if (!program->FormCreate())
+        throw std::runtime_error("start-up failed in a full program folder");
+}
+
+void RunningProgram::press(int key, ui::ShiftState shift, const char* text) {
+    form().typeKey(key, shift, text ? std::string_view(text) : std::string_view());
+    form().keyUp(key, shift);
+}
+
+void RunningProgram::start(int type, int durationIndex) {
+    form().RadioGroup1.choose(type);
+    form().RadioGroup2.choose(durationIndex);
+    form().Button1.click();
+}
+
+}  // namespace quorvin::testing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include "app/program.h"
+#include "headless_platform.h"
+#include "program_folder.h"
+
+namespace quorvin::testing {
+
+// A run of the trainer on the headless platform, in a temporary copy of the built program
+// folder, started through its start-up sequence.
+class RunningProgram {
+  public:
+    RunningProgram();
+
+    HeadlessPlatform platform;
+    TempProgramFolder folder;
+    std::unique_ptr<app::Program> program;
+
+    app::TForm1& form() { return program->form(); }
+    session::PracticeSession& practice() { return program->practice(); }
+
+    // A key as the keyboard delivers it: down with its text, then up.
+    void press(int key, ui::ShiftState shift = ui::NoModifier, const char* text = nullptr);
+    void escape(ui::ShiftState shift = ui::NoModifier) { press(ui::vk::Escape, shift, "\x1b"); }
+    // Chooses type and duration as the idle learner does and clicks Start.
+    void start(int type, int durationIndex = 0);
+};
+
+}  // namespace quorvin::testing
