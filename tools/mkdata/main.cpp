@@ -1,0 +1,54 @@
+// mkdata: builds the data files of the program folder from the sources in the repository.
+// Each product lives in its own file; this is only the dispatcher.
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string_view>
+
+#include "mkdata/resource_containers.h"
+
+namespace {
+
+struct Product {
+    std::string_view name;
+    std::string_view summary;
+    void (*build)(const std::filesystem::path& outDir);
+};
+
+constexpr Product kProducts[] = {
+    {"resources", "WavRes.dll, wbrc1.dll, wbrc2.dll (sounds and key-stroke animations)",
+     quorvin::mkdata::buildResourceContainers},
+};
+
+int usage() {
+    std::fprintf(stderr, "usage: mkdata PRODUCT OUTDIR\n\nPRODUCT is one of:\n");
+    std::fprintf(stderr, "  %-10s every product below\n", "all");
+    for (const Product& product : kProducts) {
+        std::fprintf(stderr, "  %-10.*s %.*s\n", static_cast<int>(product.name.size()),
+                     product.name.data(), static_cast<int>(product.summary.size()),
+                     product.summary.data());
+    }
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) return usage();
+    const std::string_view wanted = argv[1];
+    const std::filesystem::path outDir = argv[2];
+
+    bool known = false;
+    try {
+        for (const Product& product : kProducts) {
+            if (wanted != "all" && wanted != product.name) continue;
+            known = true;
+            product.build(outDir);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "mkdata: %s\n", error.what());
+        return 1;
+    }
+    return known ? 0 : usage();
+}

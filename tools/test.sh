@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds with warnings as errors and with the address and
+# undefined-behaviour sanitizers, and runs every test of both builds through ctest.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/setup.sh"
+jobs=$(nproc)
+
+cd "$root"
+for preset in ci sanitize; do
+  echo "== $preset build"
+  cmake --preset "$preset"
+  cmake --build "build/$preset" -j"$jobs"
+  echo "== $preset tests"
+  (cd "build/$preset" && ctest --output-on-failure -j"$jobs")
+done
