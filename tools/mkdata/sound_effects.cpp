@@ -28,8 +28,9 @@ void applyFades(std::span<double> signal, double fadeInSeconds, double fadeOutSe
         return 0.5 - 0.5 * std::cos(std::numbers::pi * progress);
     };
     const std::size_t in = std::min(samplesFor(fadeInSeconds), signal.size());
-    for (std::size_t i = 0; i < in; ++i)
+    for (std::size_t i = 0; i < in; ++i) {
         signal[i] *= ramp(static_cast<double>(i) / in);
+    }
     const std::size_t out = std::min(samplesFor(fadeOutSeconds), signal.size());
     for (std::size_t i = 0; i < out; ++i) {
         signal[signal.size() - 1 - i] *= ramp(static_cast<double>(i) / out);
@@ -38,8 +39,9 @@ void applyFades(std::span<double> signal, double fadeInSeconds, double fadeOutSe
 
 PcmSound quantize(std::span<const double> signal) {
     double loudest = 0.0;
-    for (const double value : signal)
+    for (const double value : signal) {
         loudest = std::max(loudest, std::abs(value));
+    }
     const double gain = loudest > 0.0 ? kPeak * 32767.0 / loudest : 0.0;
 
     PcmSound sound{kEffectSampleRate, {}};

@@ -49,8 +49,9 @@ std::vector<std::uint8_t> encodeWave(const PcmSound& sound) {
     out.u16(kBitsPerSample);
     out.tag("data");
     out.u32(dataBytes);
-    for (const std::int16_t sample : sound.samples)
+    for (const std::int16_t sample : sound.samples) {
         out.u16(static_cast<std::uint16_t>(sample));
+    }
     return file;
 }
 
