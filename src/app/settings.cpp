@@ -1,0 +1,76 @@
+#include "app/settings.h"
+
+#include "ui/gbk.h"
+
+namespace quorvin::app {
+
+namespace {
+
+void readInteger(ui::SettingsStore& store, const char* name, std::int32_t& value) {
+    if (store.valueExists(name)) {
+        if (auto stored = store.readInteger(name)) {
+            value = *stored;
+            return;
+        }
+    }
+    store.writeInteger(name, value);
+}
+
+void readString(ui::SettingsStore& store, const char* name, std::string& value) {
+    if (store.valueExists(name)) {
+        if (auto stored = store.readString(name)) {
+            value = *stored;
+            return;
+        }
+    }
+    store.writeString(name, value);
+}
+
+}  // namespace
+
+void readSettings(ui::SettingsStore& store, Settings& settings) {
+    if (!store.keyExists(SettingsKeyPath)) store.createKey(SettingsKeyPath);
+    store.openKey(SettingsKeyPath, true);
+    readInteger(store, "PlayMp3", settings.PlayMp3);
+    readInteger(store, "PlayWav", settings.PlayWav);
+    readInteger(store, "PlayPYWav", settings.PlayPYWav);
+    readInteger(store, "Interval", settings.Interval);
+    readInteger(store, "PYOldTip", settings.PYOldTip);
+    readString(store, "Users", settings.UsersText);
+    readString(store, "CurrentUser", settings.CurrentUser);
+}
+
+void showHitDisplayTime(TForm1& form) {
+    const int position = form.TrackBar1.position();
+    form.TrackBar1.setSelection(form.TrackBar1.min(), position);
+    form.Label9.setCaption(std::to_string(position * 100) + ui::toGbk("毫秒"));
+    for (ui::Timer* t : {&form.Timer3, &form.Timer4, &form.Timer5, &form.Timer6})
+        t->setInterval(position * 100);
+}
+
+void applySettings(TForm1& form, const Settings& settings) {
+    form.TrackBar1.setPosition(settings.Interval);
+    showHitDisplayTime(form);
+    form.CheckBox1.setChecked(settings.PlayMp3 == 0);
+    form.CheckBox2.setChecked(settings.PlayWav == 0);
+    form.CheckBox3.setChecked(settings.PlayPYWav == 0);
+    form.CheckBox4.setChecked(settings.PYOldTip == 0);
+}
+
+void storeSwitch(ui::SettingsStore& store, const char* name, const ui::CheckBox& box,
+                 std::int32_t& value) {
+    store.openKey(SettingsKeyPath, true);
+    value = box.checked() ? 0 : 1;
+    store.writeInteger(name, value);
+}
+
+void writeShutdownSettings(ui::SettingsStore& store, const TForm1& form, const Settings& settings) {
+    if (!store.keyExists(SettingsKeyPath)) store.createKey(SettingsKeyPath);
+    store.openKey(SettingsKeyPath, true);
+    store.writeInteger("Interval", form.TrackBar1.position());
+    store.writeString("Users", settings.UsersText);
+    store.writeString("CurrentUser", settings.CurrentUser);
+    store.closeKey();
+}
+
+}  // namespace quorvin::app

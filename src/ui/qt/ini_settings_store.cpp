@@ -1,0 +1,93 @@
+#include "ui/qt/ini_settings_store.h"
+
+#include <QFileInfo>
+
+#include "ui/gbk.h"
+
+namespace quorvin::ui::qt {
+
+namespace {
+
+QString groupOf(const std::string& keyPath) {
+    QString group = QString::fromStdString(keyPath);
+    group.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (group.startsWith(QLatin1Char('/')))
+        group.remove(0, 1);
+    return group;
+}
+
+}  // namespace
+
+IniSettingsStore::IniSettingsStore(const std::filesystem::path& iniFile) {
+    const QString path = QString::fromStdString(iniFile.string());
+    const QFileInfo info(path);
+    settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (info.exists() &&
+        (!info.isFile() || !info.isReadable() || settings_->status() != QSettings::NoError))
+        writable_ = false;
+}
+
+bool IniSettingsStore::keyExists(const std::string& keyPath) {
+    const QString prefix = groupOf(keyPath) + QLatin1Char('/');
+    for (const QString& key : settings_->allKeys())
+        if (key.startsWith(prefix)) return true;
+    return false;
+}
+
+// An INI file has no empty groups: a key comes into being with its first value.
+bool IniSettingsStore::createKey(const std::string&) {
+    return writable_;
+}
+
+bool IniSettingsStore::openKey(const std::string& keyPath, bool createIfAbsent) {
+    if (!createIfAbsent && !keyExists(keyPath)) return false;
+    openKey_ = groupOf(keyPath);
+    return true;
+}
+
+void IniSettingsStore::closeKey() {
+    openKey_.clear();
+}
+
+QString IniSettingsStore::valueKey(const std::string& name) const {
+    return openKey_.isEmpty() ? QString::fromStdString(name)
+                              : openKey_ + QLatin1Char('/') + QString::fromStdString(name);
+}
+
+bool IniSettingsStore::valueExists(const std::string& name) {
+    return settings_->contains(valueKey(name));
+}
+
+std::optional<int> IniSettingsStore::readInteger(const std::string& name) {
+    const QVariant value = settings_->value(valueKey(name));
+    bool ok = false;
+    const int number = value.toString().trimmed().toInt(&ok);
+    if (!value.isValid() || !ok) return std::nullopt;
+    return number;
+}
+
+std::optional<std::string> IniSettingsStore::readString(const std::string& name) {
+    const QVariant value = settings_->value(valueKey(name));
+    if (!value.isValid()) return std::nullopt;
+    bool representable = true;
+    std::string gbk = toGbk(value.toString().toStdString(), &representable);
+    if (!representable) return std::nullopt;
+    return gbk;
+}
+
+bool IniSettingsStore::write(const std::string& name, const QVariant& value) {
+    if (!writable_) return false;
+    settings_->setValue(valueKey(name), value);
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+bool IniSettingsStore::writeInteger(const std::string& name, int value) {
+    return write(name, value);
+}
+
+bool IniSettingsStore::writeString(const std::string& name, const std::string& gbk) {
+    return write(name, QString::fromStdString(fromGbk(gbk)));
+}
+
+}  // namespace quorvin::ui::qt
