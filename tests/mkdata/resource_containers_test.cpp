@@ -150,8 +150,10 @@ TEST(MkdataCommand, BuildsWhatItIsAskedForAndRefusesTheRest) {
         int exitCode;
         std::set<std::string> files;
     };
+    std::set<std::string> everything = kContainers;
+    everything.insert({"Test0.mp3", "Test1.mp3"});
     const std::vector<Case> cases = {
-        {"all", 0, kContainers},
+        {"all", 0, everything},
         {"resources", 0, kContainers},
         {"nonsense", 2, {}},
         {"", 2, {}},  // no output folder

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "mkdata/music.h"
 #include "mkdata/resource_containers.h"
 
 namespace {
@@ -19,6 +20,8 @@ struct Product {
 constexpr Product kProducts[] = {
     {"resources", "WavRes.dll, wbrc1.dll, wbrc2.dll (sounds and key-stroke animations)",
      quorvin::mkdata::buildResourceContainers},
+    {"music", "Test1.mp3, Test0.mp3 (background music of the idle window and the drills)",
+     quorvin::mkdata::buildMusic},
 };
 
 int usage() {
