@@ -91,10 +91,10 @@ void Form::keyUp(int key, ShiftState shift) {
     }
 }
 
-void Form::typeKey(int key, ShiftState shift, std::string_view text) {
-    if (keyDown(key, shift)) return;
-    for (char byte : text)
-        keyPress(static_cast<KeyChar>(byte));
+bool Form::typeKey(int key, ShiftState shift, std::string_view text) {
+    if (keyDown(key, shift)) return true;
+    for (char byte : text) keyPress(static_cast<KeyChar>(byte));
+    return false;
 }
 
 void Form::commitText(std::string_view gbk) {

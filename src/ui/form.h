@@ -111,7 +111,8 @@ class Form : public Control {
     void keyPress(KeyChar ch);
     void keyUp(int key, ShiftState shift);
     // A key press with the GBK text it produces: key-down, then each byte unless consumed.
-    void typeKey(int key, ShiftState shift, std::string_view text);
+    // Returns whether the key-down was consumed.
+    bool typeKey(int key, ShiftState shift, std::string_view text);
     // Text committed by an input method: its bytes as characters, then a key-up so that
     // handlers judging on key release see it.
     void commitText(std::string_view gbk);
