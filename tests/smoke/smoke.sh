@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# smoke.sh SCENARIO PROGRAM_FOLDER: runs inside a virtual X display.
+set -euo pipefail
+scenario=$1
+built=$2
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cp -a "$built"/. "$work"/
+pid=
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits for a window whose name matches; prints its id.
+window() {
+  local id
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
+    fail "no window named '$1'"
+  echo "$id"
+}
+
+# Clicks at a point of the main window's client area.
+click() {
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.3
+}
+
+wait_exit() {
+  local code=0
+  timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
+  wait "$pid" || code=$?
+  pid=
+  echo "$code"
+}
+
+# How many colours a rectangle of the main window shows: 1 where nothing is drawn.
+colours() {
+  import -window "$main" -crop "$3x$4+$1+$2" +repage -format '%k' info:
+}
+shown() { [[ $(colours "$@") -gt 1 ]]; }
+button1() { shown 324 468 69 29; }
+radio_group1() { shown 5 4 353 126; }
+
+snapshot() { (cd "$work" && find . -type f -printf '%p %s %T@\n' | sort); }
+
+case "$scenario" in
+session)
+  before=$(snapshot)
+  "$work/quorvin" &
+  pid=$!
+  main=$(window '^Quorvin .*----abc$')
+  button1 && radio_group1 || fail "the idle window lacks its start button or type choice"
+  click 358 482                   # 开始: a 30-second capital-letter drill
+  ! button1 && ! radio_group1 || fail "Start did not switch to the session look"
+  xdotool key shift+Escape        # pause
+  sleep 0.3
+  button1 || fail "Shift+Esc did not pause (no 继续 button)"
+  xdotool key shift+Escape        # continue
+  sleep 0.3
+  ! button1 || fail "Shift+Esc did not continue"
+  xdotool key Escape              # end
+  sleep 0.3
+  radio_group1 || fail "Esc did not end the session"
+  kill -0 "$pid" || fail "the program died during the session"
+  click 751 482                   # 退出: the leave menu
+  menu=$(timeout 10 xdotool search --sync --onlyvisible --class 'quorvin' | tail -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  xdotool mousemove $((X + 40)) $((Y + HEIGHT - 12)) click 1   # 退出系统, the last item
+  code=$(wait_exit)
+  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
+  after=$(snapshot)
+  [[ "$before" == "$after" ]] || fail "files changed: $(diff <(echo "$before") <(echo "$after"))"
+  ;;
+missing_library)
+  rm "$work/wbrc2.dll"
+  before=$(snapshot)
+  "$work/quorvin" &
+  pid=$!
+  box=$(window '^失败$')
+  xdotool windowfocus "$box" 2>/dev/null || true
+  xdotool key Return
+  code=$(wait_exit)
+  [[ $code -ne 0 ]] || fail "start-up without wbrc2.dll ended with code 0"
+  after=$(snapshot)
+  [[ "$before" == "$after" ]] || fail "start-up wrote files"
+  ;;
+*)
+  fail "unknown scenario $scenario"
+  ;;
+esac
+echo "smoke $scenario: passed"
