@@ -161,7 +161,7 @@ TEST_F(ControlsViewTest, RadioGroupLaysOutItemsColumnByColumn) {
         SCOPED_TRACE(i);
         const QRadioButton* button = shown.buttons()[static_cast<std::size_t>(i)];
         EXPECT_EQ(button->text().toStdString(), items[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(button->geometry(), QRect((i / 6) * 85 + 8, (i % 6) * 17 + 19, 85, 17));
+        EXPECT_EQ(button->geometry(), QRect((i / 6) * 86 + 4, (i % 6) * 17 + 19, 86, 17));
     }
 }
 
