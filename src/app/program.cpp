@@ -7,8 +7,9 @@ namespace quorvin::app {
 Program::Program(ui::Platform& platform, std::filesystem::path programFolder)
     : platform_(platform),
       programFolder_(std::move(programFolder)),
+      sound_(platform.audio(), resources_, settings_, session_, programFolder_),
       boards_(form_, session_),
-      lifecycle_(form_, session_, platform_, boards_) {
+      lifecycle_(form_, session_, platform_, sound_, boards_) {
     for (const auto& timer : form_.timers())
         timer->setScheduler(&platform_.timers());
     form_.setClipboard(&platform_.clipboard());
@@ -37,6 +38,21 @@ void Program::wireHandlers() {
             if (item.name == "N9") item.onClick = [this] { form_.close(); };
     }
     form_.onClose = [this] { FormClose(); };
+
+    const std::pair<ui::CheckBox*, std::pair<const char*, std::int32_t*>> switches[] = {
+        {&form_.CheckBox1, {"PlayMp3", &settings_.PlayMp3}},
+        {&form_.CheckBox2, {"PlayWav", &settings_.PlayWav}},
+        {&form_.CheckBox3, {"PlayPYWav", &settings_.PlayPYWav}},
+        {&form_.CheckBox4, {"PYOldTip", &settings_.PYOldTip}},
+    };
+    for (const auto& [box, value] : switches) {
+        box->onClick = [this, box, name = value.first, field = value.second] {
+            if (SettingsKey) storeSwitch(*SettingsKey, name, *box, *field);
+            if (box == &form_.CheckBox1) sound_.PlayMusic("Test1.mp3");
+        };
+    }
+    form_.TrackBar1.onChange = [this] { showHitDisplayTime(form_); };
+    form_.Timer2.onTimer = [this] { sound_.Timer2Timer(); };
 }
 
 void Program::showMenuAtCursor(ui::PopupMenu& menu) {

@@ -5,9 +5,11 @@
 
 #include "app/boards.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "data/media_resources.h"
 #include "session/lifecycle.h"
 #include "session/practice_session.h"
+#include "sound/sound.h"
 #include "ui/platform.h"
 
 namespace quorvin::app {
@@ -31,6 +33,8 @@ class Program {
     session::SessionLifecycle& lifecycle() { return lifecycle_; }
     Boards& boards() { return boards_; }
     data::MediaResources& resources() { return resources_; }
+    Settings& settings() { return settings_; }
+    sound::Sound& sound() { return sound_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
 
     // Bytes per article line: 86 windowed, 100 full screen.
@@ -38,7 +42,8 @@ class Program {
     // Where the flying game character starts.
     int GameStartLeft = TForm1::DesignedGameStartLeft;
     std::string BaseCaption;
-    std::string CurrentUser;
+    // The settings store, open from start-up to shutdown.
+    std::unique_ptr<ui::SettingsStore> SettingsKey;
 
   private:
     void wireHandlers();
@@ -51,6 +56,8 @@ class Program {
     data::MediaResources resources_;
     TForm1 form_;
     session::PracticeSession session_;
+    Settings settings_;
+    sound::Sound sound_;
     Boards boards_;
     session::SessionLifecycle lifecycle_;
 };

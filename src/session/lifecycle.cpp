@@ -27,8 +27,9 @@ bool isArticle(int type) {
 }  // namespace
 
 SessionLifecycle::SessionLifecycle(app::TForm1& form, PracticeSession& session,
-                                   ui::Platform& platform, BoardPreparer& boards)
-    : form_(form), session_(session), platform_(platform), boards_(boards) {}
+                                   ui::Platform& platform, sound::Sound& sound,
+                                   BoardPreparer& boards)
+    : form_(form), session_(session), platform_(platform), sound_(sound), boards_(boards) {}
 
 SessionLifecycle::State SessionLifecycle::state() const {
     const std::string& caption = form_.Button1.caption();
@@ -116,7 +117,9 @@ void SessionLifecycle::StartSession() {
     session_.ErrorCount = 0;
     form_.Edit1.show();
 
-    switch (familyOf(type)) {
+    const Family family = familyOf(type);
+    if (family != Family::Game && family != Family::Article) sound_.PlayMusic("Test0.mp3");
+    switch (family) {
         case Family::LetterDrill:
             form_.setKeyPreview(true);
             form_.Edit1.hide();
@@ -132,6 +135,7 @@ void SessionLifecycle::StartSession() {
         case Family::Game:
         case Family::Article:
             session_.MusicAllowed = 0;
+            sound_.PlayMusic("");
             form_.Edit1.hide();
             break;
     }
@@ -149,6 +153,7 @@ void SessionLifecycle::PauseSession() {
     form_.Timer1.setEnabled(false);
     form_.Edit1.setEnabled(false);
     form_.Button1.setCaption(pausedMarker());
+    sound_.PauseMusic();
 }
 
 void SessionLifecycle::ContinueSession() {
@@ -171,6 +176,7 @@ void SessionLifecycle::ContinueSession() {
     }
     form_.Timer1.setEnabled(true);
     form_.Button1.setCaption(runningMarker());
+    sound_.ResumeMusic();
     for (ui::Button* b :
          {&form_.Button1, &form_.Button2, &form_.Button4, &form_.Button5, &form_.Button6})
         b->hide();
@@ -274,6 +280,7 @@ void SessionLifecycle::restoreIdleControls() {
 void SessionLifecycle::EndSession() {
     releaseArticle(form_, form_.RadioGroup1.itemIndex());
     session_.MusicAllowed = 1;
+    sound_.PlayMusic("Test1.mp3");
     platform_.bringToFront(form_);
     showIdleButtons(form_);
     restoreBoard(form_);
@@ -296,6 +303,7 @@ void SessionLifecycle::SessionTimeOut() {
     form_.Label17.hide();
     releaseArticle(form_, form_.RadioGroup1.itemIndex());
     session_.MusicAllowed = 1;
+    sound_.PlayMusic("Test1.mp3");
     restoreIdleControls();
     form_.Label5.setCaption({});
     form_.Label8.setCaption({});

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "session/board_preparer.h"
 #include "session/practice_session.h"
+#include "sound/sound.h"
 #include "ui/keys.h"
 #include "ui/platform.h"
 
@@ -14,7 +15,7 @@ namespace quorvin::session {
 class SessionLifecycle {
   public:
     SessionLifecycle(app::TForm1& form, PracticeSession& session, ui::Platform& platform,
-                     BoardPreparer& boards);
+                     sound::Sound& sound, BoardPreparer& boards);
 
     void Button1Click();
     void StartSession();
@@ -45,6 +46,7 @@ class SessionLifecycle {
     app::TForm1& form_;
     PracticeSession& session_;
     ui::Platform& platform_;
+    sound::Sound& sound_;
     BoardPreparer& boards_;
 };
 

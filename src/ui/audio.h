@@ -33,6 +33,8 @@ class Audio {
     // Starts a complete WAVE file image without waiting; it cuts off the sound still playing.
     // The bytes stay valid while they play (they belong to a loaded resource library).
     virtual void playWave(std::span<const std::uint8_t> wave) = 0;
+    // Silences the wave still playing, before its bytes go away.
+    virtual void stopWave() = 0;
 };
 
 }  // namespace quorvin::ui

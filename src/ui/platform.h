@@ -1,9 +1,13 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "audio.h"
 #include "clipboard.h"
+#include "settings_store.h"
 #include "timer.h"
 
 namespace quorvin::ui {
@@ -44,6 +48,9 @@ class Platform {
 
     virtual TimerScheduler& timers() = 0;
     virtual Clipboard& clipboard() = 0;
+    virtual Audio& audio() = 0;
+    // The store of the settings, kept in this file.
+    virtual std::unique_ptr<SettingsStore> openSettingsStore(const std::filesystem::path& file) = 0;
 
     // A modal message box without owner; texts are GBK.
     virtual MessageAnswer messageBox(const std::string& text, const std::string& caption,

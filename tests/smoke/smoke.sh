@@ -42,7 +42,8 @@ shown() { [[ $(colours "$@") -gt 1 ]]; }
 button1() { shown 324 468 69 29; }
 radio_group1() { shown 5 4 353 126; }
 
-snapshot() { (cd "$work" && find . -type f -printf '%p %s %T@\n' | sort); }
+# The files of the program folder, with sizes and times; the settings file is left out.
+snapshot() { (cd "$work" && find . -type f ! -name Quorvin.ini -printf '%p %s %T@\n' | sort); }
 
 case "$scenario" in
 session)
@@ -71,6 +72,8 @@ session)
   [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
   after=$(snapshot)
   [[ "$before" == "$after" ]] || fail "files changed: $(diff <(echo "$before") <(echo "$after"))"
+  grep -q '^Ornvale\\Quorvin\\Interval=5' "$work/Quorvin.ini" ||
+    fail "the settings were not written: $(cat "$work/Quorvin.ini" 2>&1)"
   ;;
 missing_library)
   rm "$work/wbrc2.dll"
@@ -83,7 +86,7 @@ missing_library)
   code=$(wait_exit)
   [[ $code -ne 0 ]] || fail "start-up without wbrc2.dll ended with code 0"
   after=$(snapshot)
-  [[ "$before" == "$after" ]] || fail "start-up wrote files"
+  [[ "$before" == "$after" && ! -e "$work/Quorvin.ini" ]] || fail "start-up wrote files"
   ;;
 *)
   fail "unknown scenario $scenario"

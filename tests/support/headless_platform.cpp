@@ -1,10 +1,16 @@
 #include "headless_platform.h"
 
 #include "ui/gbk.h"
+#include "ui/qt/ini_settings_store.h"
 
 namespace quorvin::testing {
 
 HeadlessPlatform::HeadlessPlatform() : uiThread_(std::this_thread::get_id()) {}
+
+std::unique_ptr<ui::SettingsStore> HeadlessPlatform::openSettingsStore(
+    const std::filesystem::path& file) {
+    return std::make_unique<ui::qt::IniSettingsStore>(file);
+}
 
 ui::MessageAnswer HeadlessPlatform::messageBox(const std::string& text, const std::string& caption,
                                                ui::MessageIcon icon, ui::MessageButtons buttons) {

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "recording_audio.h"
 #include "ui/form.h"
 #include "ui/platform.h"
 #include "virtual_clock.h"
@@ -36,6 +37,10 @@ class HeadlessPlatform : public ui::Platform {
 
     ui::TimerScheduler& timers() override { return clock_; }
     ui::Clipboard& clipboard() override { return clipboard_; }
+    ui::Audio& audio() override { return recordingAudio; }
+    // The program's own INI store, on real files.
+    std::unique_ptr<ui::SettingsStore> openSettingsStore(
+        const std::filesystem::path& file) override;
     ui::MessageAnswer messageBox(const std::string& text, const std::string& caption,
                                  ui::MessageIcon icon, ui::MessageButtons buttons) override;
     int showModal(ui::Form& form) override;
@@ -61,6 +66,7 @@ class HeadlessPlatform : public ui::Platform {
     // Draws for random(); each is taken modulo the range. Empty: 0.
     std::deque<int> randomDraws;
 
+    RecordingAudio recordingAudio;
     std::vector<Message> messages;
     std::vector<std::string> modalForms;
     std::vector<std::string> modelessForms;

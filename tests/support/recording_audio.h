@@ -56,7 +56,10 @@ class RecordingAudio : public ui::Audio {
         waves.emplace_back(wave.begin(), wave.end());
     }
 
+    void stopWave() override { ++waveStops; }
+
     bool deviceExists = true;
+    int waveStops = 0;
     Player musicPlayer;
     std::vector<std::vector<std::uint8_t>> waves;
 };

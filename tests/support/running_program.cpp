@@ -4,8 +4,9 @@
 
 namespace quorvin::testing {
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(const std::function<void(TempProgramFolder&)>& prepare) {
     folder.copyAllDataFromBuild();
+    if (prepare) prepare(folder);
     program = std::make_unique<app::Program>(platform, folder.path());
     if (!program->FormCreate())
         throw std::runtime_error("start-up failed in a full program folder");

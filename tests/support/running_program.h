@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/program.h"
@@ -12,7 +13,8 @@ namespace quorvin::testing {
 // folder, started through its start-up sequence.
 class RunningProgram {
   public:
-    RunningProgram();
+    // prepare: what the program folder holds besides the built data, before start-up.
+    explicit RunningProgram(const std::function<void(TempProgramFolder&)>& prepare = {});
 
     HeadlessPlatform platform;
     TempProgramFolder folder;

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "form_view.h"
+#include "ini_settings_store.h"
 #include "menu.h"
 #include "message_box.h"
 
@@ -26,6 +27,11 @@ void exitEventLoops() {
 }  // namespace
 
 QtPlatform::QtPlatform() = default;
+
+std::unique_ptr<ui::SettingsStore> QtPlatform::openSettingsStore(
+    const std::filesystem::path& file) {
+    return std::make_unique<IniSettingsStore>(file);
+}
 
 QtPlatform::~QtPlatform() {
     for (const QPointer<FormView>& view : modeless_)

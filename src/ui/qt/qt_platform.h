@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "qt_audio.h"
 #include "qt_clipboard.h"
 #include "timer_scheduler.h"
 #include "ui/platform.h"
@@ -26,6 +27,9 @@ class QtPlatform final : public ui::Platform {
 
     ui::TimerScheduler& timers() override { return timers_; }
     ui::Clipboard& clipboard() override { return clipboard_; }
+    ui::Audio& audio() override { return audio_; }
+    std::unique_ptr<ui::SettingsStore> openSettingsStore(
+        const std::filesystem::path& file) override;
     ui::MessageAnswer messageBox(const std::string& text, const std::string& caption,
                                  ui::MessageIcon icon, ui::MessageButtons buttons) override;
     int showModal(ui::Form& form) override;
@@ -56,6 +60,7 @@ class QtPlatform final : public ui::Platform {
 
     QtTimerScheduler timers_;
     QtClipboard clipboard_;
+    QtAudio audio_;
     std::unordered_map<const ui::Form*, FormView*> views_;
     // Views made by showModeless; they delete themselves once closed, or go with the platform.
     std::vector<QPointer<FormView>> modeless_;
