@@ -93,7 +93,8 @@ void Form::keyUp(int key, ShiftState shift) {
 
 bool Form::typeKey(int key, ShiftState shift, std::string_view text) {
     if (keyDown(key, shift)) return true;
-    for (char byte : text) keyPress(static_cast<KeyChar>(byte));
+    for (char byte : text)
+        keyPress(static_cast<KeyChar>(byte));
     return false;
 }
 

@@ -89,7 +89,8 @@ TEST(MainWindowLayout, WindowAndChoices) {
     EXPECT_FALSE(form.TrackBar1.tickMarks());
     EXPECT_EQ(form.ComboBox1.dropDownCount(), 30);
     std::string bigCaptions;
-    for (ui::Label* l : form.targetLabels()) bigCaptions += ui::fromGbk(l->caption());
+    for (ui::Label* l : form.targetLabels())
+        bigCaptions += ui::fromGbk(l->caption());
     EXPECT_EQ(bigCaptions, "打字练习");
     EXPECT_EQ(ui::fromGbk(form.Label6.caption()),
               "注意：练习过程按ESC键结束,按Shift+ESC键暂停继续。");
@@ -110,7 +111,8 @@ TEST(MainWindowLayout, TimersAsDesigned) {
 TEST(MainWindowLayout, MenusListTheirItemsInOrder) {
     TForm1 form;
     std::string help;
-    for (const auto& item : form.PopupMenu1.items()) help += item.name + " ";
+    for (const auto& item : form.PopupMenu1.items())
+        help += item.name + " ";
     EXPECT_EQ(help, "N10 N1 N2 N3 N4 N861 N5 N6 N11 ");
     ASSERT_EQ(form.PopupMenu2.items().size(), 3u);
     EXPECT_EQ(ui::fromGbk(form.PopupMenu2.items()[2].caption), "退出系统");
