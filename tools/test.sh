@@ -7,6 +7,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
 cd "$root"
+echo "== format"
+if ! git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror; then
+  echo "clang-format would change the files above" >&2
+  exit 1
+fi
+
 for preset in ci sanitize; do
   echo "== $preset build"
   cmake --preset "$preset"

@@ -26,12 +26,12 @@ click() {
   sleep 0.3
 }
 
+# Waits for the program to end; its exit code goes to $code.
 wait_exit() {
-  local code=0
   timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
+  code=0
   wait "$pid" || code=$?
   pid=
-  echo "$code"
 }
 
 # How many colours a rectangle of the main window shows: 1 where nothing is drawn.
@@ -68,7 +68,7 @@ session)
   menu=$(timeout 10 xdotool search --sync --onlyvisible --class 'quorvin' | tail -n 1)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   xdotool mousemove $((X + 40)) $((Y + HEIGHT - 12)) click 1   # 退出系统, the last item
-  code=$(wait_exit)
+  wait_exit
   [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
   after=$(snapshot)
   [[ "$before" == "$after" ]] || fail "files changed: $(diff <(echo "$before") <(echo "$after"))"
@@ -83,7 +83,7 @@ missing_library)
   box=$(window '^失败$')
   xdotool windowfocus "$box" 2>/dev/null || true
   xdotool key Return
-  code=$(wait_exit)
+  wait_exit
   [[ $code -ne 0 ]] || fail "start-up without wbrc2.dll ended with code 0"
   after=$(snapshot)
   [[ "$before" == "$after" && ! -e "$work/Quorvin.ini" ]] || fail "start-up wrote files"
