@@ -11,6 +11,9 @@ packages=(
   fonts-noto-cjk
   espeak-ng sox libsox-fmt-mp3 lame
   xvfb xauth xdotool x11-utils imagemagick
+  # sources of the practice tables, for the import tool and its reproducibility check
+  rime-data-wubi rime-data-pinyin-simp rime-data-terra-pinyin unicode-data python3-jieba
+  opencc libopencc-data
 )
 
 missing=()
