@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libgif-dev libzip-dev
+  libgif-dev libzip-dev libbz2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
   espeak-ng sox libsox-fmt-mp3 lame

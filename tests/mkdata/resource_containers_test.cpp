@@ -11,6 +11,7 @@
 #include "data/media_resources.h"
 #include "mkdata/zip_container.h"
 #include "program_folder.h"
+#include "small_sources.h"
 #include "wave_analysis.h"
 
 namespace quorvin::mkdata {
@@ -29,10 +30,25 @@ std::set<std::string> fileNames(const std::filesystem::path& folder) {
 
 const std::set<std::string> kContainers = {"WavRes.dll", "wbrc1.dll", "wbrc2.dll"};
 
+// Small practice tables, and the syllables the build has already spoken.
+class SmallSources {
+  public:
+    SmallSources() { test::writeSmallSources(folder_); }
+    ResourceSources sources() const { return {folder_.path(), QUORVIN_SOUND_CACHE_DIR}; }
+    TempProgramFolder& folder() { return folder_; }
+
+  private:
+    TempProgramFolder folder_;
+};
+
+void build(const std::filesystem::path& outDir) {
+    buildResourceContainers(outDir, SmallSources().sources());
+}
+
 class BuiltResources : public ::testing::Test {
   protected:
     void SetUp() override {
-        buildResourceContainers(folder_.path());
+        build(folder_.path());
         ASSERT_TRUE(media_.load(folder_.path()));
     }
 
@@ -106,11 +122,23 @@ TEST_F(BuiltResources, AnimationContainersSayWhatTheyHold) {
     }
 }
 
+TEST_F(BuiltResources, HoldAPronunciationForEverySyllableAndAnAnimationForEveryCharacter) {
+    for (const std::string_view syllable :
+         {"de5", "di4", "guo2", "kou3", "lv4", "qi4", "yi1", "zhong1"}) {
+        EXPECT_EQ(sound(std::string("MyPyWAV") + std::string(syllable)).error, "") << syllable;
+    }
+    EXPECT_TRUE(media_.sound("MyPyWAVma1").empty());
+    for (const std::int32_t n : {1, 2, 3}) {
+        EXPECT_FALSE(media_.animation(n).empty()) << n;
+    }
+    EXPECT_TRUE(media_.animation(4).empty());
+}
+
 TEST(ResourceContainers, SameSourcesGiveTheSameBytes) {
     TempProgramFolder first;
     TempProgramFolder second;
-    buildResourceContainers(first.path());
-    buildResourceContainers(second.path());
+    build(first.path());
+    build(second.path());
     for (const std::string& name : kContainers) {
         SCOPED_TRACE(name);
         EXPECT_EQ(first.read(name), second.read(name));
@@ -122,10 +150,28 @@ TEST(ResourceContainers, RebuildingReplacesOlderContainers) {
     for (const std::string& name : kContainers) {
         folder.write(name, "stale");
     }
-    buildResourceContainers(folder.path());
+    build(folder.path());
     MediaResources media;
     EXPECT_TRUE(media.load(folder.path()));
     EXPECT_FALSE(media.sound(data::kHitSound).empty());
+}
+
+TEST(ResourceContainers, ASourceThatFailsLeavesTheLastGoodContainersInPlace) {
+    TempProgramFolder folder;
+    build(folder.path());
+    const auto before = quorvin::testing::snapshot(folder.path());
+
+    SmallSources broken;
+    broken.folder().write("PYTwo.tsv",
+                          "word\tspelling\treading\tsounds\n"
+                          "中国\tzhongguo\tzhōngguó\tzhong1 guo\n");
+    EXPECT_THROW(buildResourceContainers(folder.path(), broken.sources()), std::runtime_error);
+    SmallSources noCode;
+    noCode.folder().write("wbOne.tsv",
+                          "char\tcode1\tcode2\tcode3\tcode4\n"
+                          "的\t\t\t\t\n");
+    EXPECT_THROW(buildResourceContainers(folder.path(), noCode.sources()), std::runtime_error);
+    EXPECT_EQ(quorvin::testing::snapshot(folder.path()), before);
 }
 
 TEST(ZipContainer, AFailedWriteLeavesTheOldContainerAlone) {
@@ -151,7 +197,11 @@ TEST(MkdataCommand, BuildsWhatItIsAskedForAndRefusesTheRest) {
         std::set<std::string> files;
     };
     std::set<std::string> everything = kContainers;
-    everything.insert({"Test0.mp3", "Test1.mp3"});
+    everything.insert({"Test0.mp3", "Test1.mp3", "orvScore.dat"});
+    for (const char* table : {"wb1", "wb2", "wbzg", "wbOne", "wbs", "wbTwo", "wbMulti", "PYs",
+                              "PYOne", "PYTwo", "PYMulti"}) {
+        everything.insert(std::string(table) + ".dat");
+    }
     const std::vector<Case> cases = {
         {"all", 0, everything},
         {"resources", 0, kContainers},

@@ -182,11 +182,13 @@ class Characters:
     def wubi_codes(self, ch):
         """Up to four codes, shortest first; the last is the full code."""
         full = self.full_code(ch)
+        # A short code abbreviates the full code; only the level-1 codes (one letter) need not.
         codes = sorted((c for c in self.codes[ch]
-                        if not c.startswith("z") and (len(c) < len(full) or c == full)),
+                        if not c.startswith("z") and
+                        (c == full or (len(c) < len(full) and (len(c) == 1 or full.startswith(c))))),
                        key=lambda c: (len(c), c))
         if len(codes) < len([c for c in self.codes[ch] if not c.startswith("z")]):
-            self.tally.add("wbOne", "second full code left out", ch)
+            self.tally.add("wbOne", "second full code or stray short code left out", ch)
         if len(codes) > 4:
             self.tally.add("wbOne", "codes beyond four left out", ch)
             codes = codes[:3] + [full]

@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <string_view>
 
+#include "mkdata/decipher_command.h"
 #include "mkdata/music.h"
+#include "mkdata/practice_tables_writer.h"
 #include "mkdata/resource_containers.h"
+#include "mkdata/score_file.h"
 
 namespace {
 
@@ -18,10 +21,24 @@ struct Product {
 };
 
 constexpr Product kProducts[] = {
-    {"resources", "WavRes.dll, wbrc1.dll, wbrc2.dll (sounds and key-stroke animations)",
-     quorvin::mkdata::buildResourceContainers},
+    {"resources",
+     "WavRes.dll, wbrc1.dll, wbrc2.dll (sounds, syllables and key-stroke animations), the\n"
+     "             syllables spoken by espeak-ng once and kept in " QUORVIN_SOUND_CACHE_DIR,
+     [](const std::filesystem::path& outDir) {
+         quorvin::mkdata::buildResourceContainers(
+             outDir, {QUORVIN_DATA_SOURCE_DIR, QUORVIN_SOUND_CACHE_DIR});
+     }},
     {"music", "Test1.mp3, Test0.mp3 (background music of the idle window and the drills)",
      quorvin::mkdata::buildMusic},
+    {"scores", "orvScore.dat (an empty score history: its two header lines)",
+     quorvin::mkdata::buildScoreFile},
+    {"tables",
+     "wb1.dat, wb2.dat, wbzg.dat, wbOne.dat, wbs.dat, wbTwo.dat, wbMulti.dat, PYs.dat,\n"
+     "             PYOne.dat, PYTwo.dat, PYMulti.dat (the practice tables), made from the tables\n"
+     "             of " QUORVIN_DATA_SOURCE_DIR,
+     [](const std::filesystem::path& outDir) {
+         quorvin::mkdata::buildPracticeTables(QUORVIN_DATA_SOURCE_DIR, outDir);
+     }},
 };
 
 int usage() {
@@ -32,6 +49,8 @@ int usage() {
                      product.name.data(), static_cast<int>(product.summary.size()),
                      product.summary.data());
     }
+    std::fprintf(stderr,
+                 "\nusage: mkdata decipher FILE   (the plaintext of an enciphered table)\n");
     return 2;
 }
 
@@ -40,6 +59,7 @@ int usage() {
 int main(int argc, char** argv) {
     if (argc != 3) return usage();
     const std::string_view wanted = argv[1];
+    if (wanted == "decipher") return quorvin::mkdata::decipherCommand(argv[2], stdout, stderr);
     const std::filesystem::path outDir = argv[2];
 
     bool known = false;
