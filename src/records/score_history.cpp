@@ -1,0 +1,57 @@
+#include "records/score_history.h"
+
+#include <string>
+
+#include "ui/gbk.h"
+
+namespace quorvin::records {
+
+ScoreHistory::ScoreHistory(ui::Platform& platform, std::filesystem::path file)
+    : platform_(platform), file_(std::move(file)) {}
+
+bool ScoreHistory::load() {
+    switch (file_.load(table_)) {
+        case ScoreFile::LoadResult::Unreadable:
+            return false;
+        case ScoreFile::LoadResult::Missing:
+            break;
+        case ScoreFile::LoadResult::Read:
+            if (const std::size_t line = file_.unreadFromLine()) {
+                const std::string number = std::to_string(line);
+                const std::string text =
+                    table_.full() ? "成绩文件 orvScore.dat 超过1000000条成绩，从第" + number +
+                                        "行起的成绩没有读入，会原样保留在文件末尾。"
+                                  : "成绩文件 orvScore.dat 的第" + number +
+                                        "行不是一条成绩，从这一行起的内容没有读入，"
+                                        "会原样保留在文件末尾。";
+                platform_.messageBox(ui::toGbk(text), ui::toGbk("提示"), ui::MessageIcon::Warning);
+            }
+            break;
+    }
+    loaded_ = true;
+    return true;
+}
+
+bool ScoreHistory::record(const orvScoreSet& result) {
+    if (!loaded_) return false;
+    if (!table_.append(result)) {
+        platform_.messageBox(ui::toGbk("成绩记录已满1000000条，本次成绩没有保存。"
+                                       "请在“查询打字成绩”中删除旧的成绩。"),
+                             ui::toGbk("错误"), ui::MessageIcon::Error);
+        return false;
+    }
+    return saveOrTell("保存打字成绩失败！原有的成绩文件没有改动，本次成绩会在退出时再次保存。");
+}
+
+bool ScoreHistory::save() {
+    if (!loaded_) return false;
+    return saveOrTell("保存打字成绩失败！原有的成绩文件没有改动。");
+}
+
+bool ScoreHistory::saveOrTell(const char* failureMessage) {
+    if (file_.save(table_)) return true;
+    platform_.messageBox(ui::toGbk(failureMessage), ui::toGbk("错误"), ui::MessageIcon::Error);
+    return false;
+}
+
+}  // namespace quorvin::records

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+
+#include "records/score_file.h"
+#include "records/score_store.h"
+#include "ui/platform.h"
+
+namespace quorvin::records {
+
+// The score history of a run: the table, its file, and what the learner is told about them.
+// Every result reaches the disk as soon as it is recorded, so a run that never shuts down
+// loses none; the file is only ever replaced whole.
+class ScoreHistory {
+  public:
+    ScoreHistory(ui::Platform& platform, std::filesystem::path file);
+
+    // Start-up: reads the file. A missing file gives an empty history, written at the next
+    // save. Returns false when the file exists but cannot be read: the history on disk must
+    // then not be saved over, so nothing is saved for the rest of the run.
+    bool load();
+    // A finished session's result: appended, then saved at once. False when the table is
+    // full (the result is dropped) or the file could not be written (the result stays in
+    // the table for the next save); the learner is told either way.
+    bool record(const orvScoreSet& result);
+    // Writes the whole history; tells the learner when that failed.
+    bool save();
+
+    ScoreTable& table() { return table_; }
+    const ScoreTable& table() const { return table_; }
+    const ScoreFile& file() const { return file_; }
+
+  private:
+    bool saveOrTell(const char* failureMessage);
+
+    ui::Platform& platform_;
+    ScoreFile file_;
+    ScoreTable table_;
+    bool loaded_ = false;
+};
+
+}  // namespace quorvin::records
