@@ -4,10 +4,13 @@
 
 namespace quorvin::app {
 
-Boards::Boards(TForm1& form, session::PracticeSession& session)
-    : session_(session),
-      letterDrill_(form, session),
-      typingGame_(form, session),
+Boards::Boards(TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+               sound::Sound& sound, const int& gameStartLeft)
+    : form_(form),
+      session_(session),
+      hitDisplay_(form),
+      letterDrill_(form, session, platform, sound, hitDisplay_),
+      typingGame_(form, session, platform, sound, gameStartLeft),
       articleBoard_(form, session) {}
 
 session::BoardOutcome Boards::PrepareBoard(int type) {
@@ -28,6 +31,16 @@ session::BoardOutcome Boards::PrepareBoard(int type) {
             break;
     }
     return session::BoardOutcome::Ready;
+}
+
+void Boards::FormKeyPress(ui::KeyChar ch) {
+    // Keys reach the window between sessions too; only a running or paused session judges.
+    if (form_.RadioGroup1.visible()) return;
+    const int type = form_.RadioGroup1.itemIndex();
+    if (type >= 0 && type <= 2)
+        letterDrill_.judge(type, ch);
+    else if (type == 17 || type == 18)
+        typingGame_.judge(type, ch);
 }
 
 }  // namespace quorvin::app

@@ -1,9 +1,26 @@
 #include "drills/letter_drill.h"
 
+#include "drills/key_draw.h"
+
 namespace quorvin::drills {
 
-LetterDrill::LetterDrill(app::TForm1& form, session::PracticeSession& session)
-    : form_(form), session_(session) {}
+namespace {
+
+const KeySet& keySetOf(int type) {
+    return type == 0 ? UpperLetters : type == 1 ? LowerLetters : Digits;
+}
+
+char foldCase(int type, ui::KeyChar ch) {
+    if (type == 0 && ch >= 'a' && ch <= 'z') return static_cast<char>(ch - 'a' + 'A');
+    if (type == 1 && ch >= 'A' && ch <= 'Z') return static_cast<char>(ch - 'A' + 'a');
+    return static_cast<char>(ch);
+}
+
+}  // namespace
+
+LetterDrill::LetterDrill(app::TForm1& form, session::PracticeSession& session,
+                         ui::Platform& platform, sound::Sound& sound, HitDisplay& hits)
+    : form_(form), session_(session), platform_(platform), sound_(sound), hits_(hits) {}
 
 void LetterDrill::PrepareBoard(int type) {
     const char first = type == 0 ? 'A' : type == 1 ? 'a' : '1';
@@ -17,6 +34,20 @@ void LetterDrill::PrepareBoard(int type) {
         hint->hide();
     }
     form_.Edit1.hide();
+    hits_.setBoard(this);
+}
+
+void LetterDrill::judge(int type, ui::KeyChar ch) {
+    const char key = foldCase(type, ch);
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (keyTargets_[slot - 1] != std::string(1, key)) continue;
+        sound_.PlayHitSound();
+        ++session_.CorrectKeys;
+        keyTargets_[slot - 1] = std::string(1, drawKey(platform_, keySetOf(type), key));
+        hits_.show(slot);
+        return;
+    }
+    ++session_.ErrorCount;
 }
 
 }  // namespace quorvin::drills

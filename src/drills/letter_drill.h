@@ -4,24 +4,35 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "drills/hit_display.h"
 #include "session/practice_session.h"
+#include "sound/sound.h"
+#include "ui/platform.h"
 
 namespace quorvin::drills {
 
 // Types 0-2: four big key targets typed through the window's character handler.
-class LetterDrill {
+class LetterDrill : public SlotBoard {
   public:
-    LetterDrill(app::TForm1& form, session::PracticeSession& session);
+    LetterDrill(app::TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+                sound::Sound& sound, HitDisplay& hits);
 
     // The fixed first board: A B C D, a b c d or 1 2 3 4.
     void PrepareBoard(int type);
+    // Judges one typed character of a type 0-2 session.
+    void judge(int type, ui::KeyChar ch);
 
     // The truth keys are judged against, slot 1..4 at index 0..3.
     const std::array<std::string, 4>& KeyTargets() const { return keyTargets_; }
 
+    std::string slotTarget(int slot) const override { return keyTargets_.at(slot - 1); }
+
   private:
     app::TForm1& form_;
     session::PracticeSession& session_;
+    ui::Platform& platform_;
+    sound::Sound& sound_;
+    HitDisplay& hits_;
     std::array<std::string, 4> keyTargets_;
 };
 

@@ -1,21 +1,44 @@
 #pragma once
 
+#include <cstdint>
+
 #include "app/main_window.h"
 #include "session/practice_session.h"
+#include "sound/sound.h"
+#include "ui/platform.h"
 
 namespace quorvin::drills {
 
 // Types 17 and 18: one character flies from the right; its key must be typed before it
 // reaches the left edge.
+//
+// The flight keeps its designed speed whatever rate the platform's timers fire at: a step of
+// (15 - slider position) pixels is made per StepMs of elapsed time, the tick of the desktop
+// timers the game was designed on, and whatever part of a step has elapsed moves the
+// character that far, so it glides at the timer rate.
 class TypingGame {
   public:
-    TypingGame(app::TForm1& form, session::PracticeSession& session);
+    static constexpr double StepMs = 15.625;
+
+    TypingGame(app::TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+               sound::Sound& sound, const int& gameStartLeft);
 
     void PrepareBoard(int type);
+    // Timer7Timer.
+    void step();
+    // Judges one typed character of a type 17/18 session.
+    void judge(int type, ui::KeyChar ch);
 
   private:
+    void launch(char key);
+
     app::TForm1& form_;
     session::PracticeSession& session_;
+    ui::Platform& platform_;
+    sound::Sound& sound_;
+    const int& gameStartLeft_;
+    double left_ = 0;
+    std::int64_t lastStepAt_ = 0;
 };
 
 }  // namespace quorvin::drills

@@ -1,5 +1,6 @@
 #include "session/lifecycle.h"
 
+#include "session/clock.h"
 #include "session/typing_types.h"
 #include "ui/gbk.h"
 
@@ -28,8 +29,13 @@ bool isArticle(int type) {
 
 SessionLifecycle::SessionLifecycle(app::TForm1& form, PracticeSession& session,
                                    ui::Platform& platform, sound::Sound& sound,
-                                   BoardPreparer& boards)
-    : form_(form), session_(session), platform_(platform), sound_(sound), boards_(boards) {}
+                                   BoardPreparer& boards, const app::Settings& settings)
+    : form_(form),
+      session_(session),
+      platform_(platform),
+      sound_(sound),
+      boards_(boards),
+      settings_(settings) {}
 
 SessionLifecycle::State SessionLifecycle::state() const {
     const std::string& caption = form_.Button1.caption();
@@ -286,6 +292,8 @@ void SessionLifecycle::EndSession() {
     restoreBoard(form_);
     form_.Timer7.setEnabled(false);
     form_.Label7.hide();
+    form_.Label6.setCaption(SessionSummary(form_));
+    if (session_.ElapsedSeconds >= 60) record();
     restoreIdleControls();
     for (ui::Label* l : {&form_.Label5, &form_.Label8, &form_.Label16, &form_.Label17})
         l->setCaption({});
@@ -304,11 +312,19 @@ void SessionLifecycle::SessionTimeOut() {
     releaseArticle(form_, form_.RadioGroup1.itemIndex());
     session_.MusicAllowed = 1;
     sound_.PlayMusic("Test1.mp3");
+    form_.Label6.setCaption(SessionSummary(form_));
     restoreIdleControls();
     form_.Label5.setCaption({});
     form_.Label8.setCaption({});
     form_.Timer7.setEnabled(false);
     form_.Image1.clear();
+    record();
+}
+
+void SessionLifecycle::record() {
+    if (recordScore)
+        recordScore(
+            ComposeScoreRecord(form_, session_, settings_.CurrentUser, platform_.localTime()));
 }
 
 }  // namespace quorvin::session

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include "app/main_window.h"
+#include "app/settings.h"
+#include "records/score_store.h"
 #include "session/board_preparer.h"
 #include "session/practice_session.h"
 #include "sound/sound.h"
@@ -15,7 +19,7 @@ namespace quorvin::session {
 class SessionLifecycle {
   public:
     SessionLifecycle(app::TForm1& form, PracticeSession& session, ui::Platform& platform,
-                     sound::Sound& sound, BoardPreparer& boards);
+                     sound::Sound& sound, BoardPreparer& boards, const app::Settings& settings);
 
     void Button1Click();
     void StartSession();
@@ -35,6 +39,9 @@ class SessionLifecycle {
     // The idle learner chose a typing type.
     void RadioGroup1Click();
 
+    // Where a finished session's result goes.
+    std::function<void(records::orvScoreSet)> recordScore;
+
     enum class State { Idle, Running, Paused };
     State state() const;
 
@@ -42,12 +49,14 @@ class SessionLifecycle {
     std::string typeCaption() const;
     void showSessionHint();
     void restoreIdleControls();
+    void record();
 
     app::TForm1& form_;
     PracticeSession& session_;
     ui::Platform& platform_;
     sound::Sound& sound_;
     BoardPreparer& boards_;
+    const app::Settings& settings_;
 };
 
 }  // namespace quorvin::session

@@ -42,12 +42,16 @@ shown() { [[ $(colours "$@") -gt 1 ]]; }
 button1() { shown 324 468 69 29; }
 radio_group1() { shown 5 4 353 126; }
 
-# The files of the program folder, with sizes and times; the settings file is left out.
-snapshot() { (cd "$work" && find . -type f ! -name Quorvin.ini -printf '%p %s %T@\n' | sort); }
+# The files of the program folder with their sizes and times: a start-up that fails must not
+# touch any of them.
+untouched() { (cd "$work" && find . -type f -printf '%p %s %T@\n' | sort); }
+# What the files hold, the settings left out: a short session changes no content (the score
+# file is rewritten at shutdown, but with the same lines).
+contents() { (cd "$work" && find . -type f ! -name Quorvin.ini -exec md5sum {} + | sort -k 2); }
 
 case "$scenario" in
 session)
-  before=$(snapshot)
+  before=$(contents)
   "$work/quorvin" &
   pid=$!
   main=$(window '^Quorvin .*----abc$')
@@ -70,14 +74,37 @@ session)
   xdotool mousemove $((X + 40)) $((Y + HEIGHT - 12)) click 1   # 退出系统, the last item
   wait_exit
   [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
-  after=$(snapshot)
+  after=$(contents)
   [[ "$before" == "$after" ]] || fail "files changed: $(diff <(echo "$before") <(echo "$after"))"
   grep -q '^Ornvale\\Quorvin\\Interval=5' "$work/Quorvin.ini" ||
     fail "the settings were not written: $(cat "$work/Quorvin.ini" 2>&1)"
   ;;
+drill30)
+  lines_before=$(wc -l < "$work/orvScore.dat")
+  "$work/quorvin" &
+  pid=$!
+  main=$(window '^Quorvin .*----abc$')
+  click 358 482                   # 开始: the first type and duration, a 30-second letter drill
+  xdotool type --delay 120 'abcdxyzabcd'
+  sleep 29
+  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
+  radio_group1 || fail "the 30-second session did not end by itself"
+  click 751 482
+  menu=$(timeout 10 xdotool search --sync --onlyvisible --class 'quorvin' | tail -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  xdotool mousemove $((X + 40)) $((Y + HEIGHT - 12)) click 1
+  wait_exit
+  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
+  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
+  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
+  bytes=$(printf '%s' "$last" | wc -c)
+  [[ $bytes -eq 360 ]] || fail "the new score line is $bytes bytes, not 360"
+  [[ $last == abc* ]] || fail "the new score line is not the current user's: $last"
+  [[ $(printf '%s' "$last" | iconv -f GBK -t UTF-8) == *0:0:30* ]] || fail "no 0:0:30 in: $last"
+  ;;
 missing_library)
   rm "$work/wbrc2.dll"
-  before=$(snapshot)
+  before=$(untouched)
   "$work/quorvin" &
   pid=$!
   box=$(window '^失败$')
@@ -85,7 +112,7 @@ missing_library)
   xdotool key Return
   wait_exit
   [[ $code -ne 0 ]] || fail "start-up without wbrc2.dll ended with code 0"
-  after=$(snapshot)
+  after=$(untouched)
   [[ "$before" == "$after" && ! -e "$work/Quorvin.ini" ]] || fail "start-up wrote files"
   ;;
 *)
