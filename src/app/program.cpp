@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "records/score_query_window.h"
+#include "records/user_window.h"
 #include "ui/gbk.h"
 
 namespace quorvin::app {
@@ -8,8 +10,9 @@ Program::Program(ui::Platform& platform, std::filesystem::path programFolder)
     : platform_(platform),
       programFolder_(std::move(programFolder)),
       sound_(platform.audio(), resources_, settings_, session_, programFolder_),
-      boards_(form_, session_),
-      lifecycle_(form_, session_, platform_, sound_, boards_) {
+      boards_(form_, session_, platform_, sound_, GameStartLeft),
+      lifecycle_(form_, session_, platform_, sound_, boards_, settings_),
+      clock_(form_, session_, lifecycle_) {
     for (const auto& timer : form_.timers())
         timer->setScheduler(&platform_.timers());
     form_.setClipboard(&platform_.clipboard());
@@ -34,8 +37,11 @@ void Program::wireHandlers() {
     form_.Button4.onClick = [this] { showMenuAtCursor(form_.PopupMenu2); };
     form_.Button5.onClick = [this] { showMenuAtCursor(form_.PopupMenu1); };
     if (ui::PopupMenu* leave = &form_.PopupMenu2) {
-        for (auto& item : leave->items())
+        for (auto& item : leave->items()) {
+            if (item.name == "N7") item.onClick = [this] { N7Click(); };
+            if (item.name == "N8") item.onClick = [this] { N8Click(); };
             if (item.name == "N9") item.onClick = [this] { form_.close(); };
+        }
     }
     form_.onClose = [this] { FormClose(); };
 
@@ -53,10 +59,32 @@ void Program::wireHandlers() {
     }
     form_.TrackBar1.onChange = [this] { showHitDisplayTime(form_); };
     form_.Timer2.onTimer = [this] { sound_.Timer2Timer(); };
+    form_.onKeyPress = [this](ui::KeyChar& ch) { boards_.FormKeyPress(ch); };
+    form_.Timer1.onTimer = [this] { clock_.tick(); };
+    for (int slot = 1; slot <= 4; ++slot)
+        boards_.hitDisplay().timer(slot).onTimer = [this, slot] { boards_.hitDisplay().end(slot); };
+    form_.Timer7.onTimer = [this] { boards_.typingGame().step(); };
+    lifecycle_.recordScore = [this](records::orvScoreSet record) {
+        recordScore(std::move(record));
+    };
 }
 
 void Program::showMenuAtCursor(ui::PopupMenu& menu) {
     platform_.popupMenu(menu, platform_.cursorPosition());
+}
+
+void Program::N7Click() {
+    records::TForm5 window(platform_, users_, [this] { showCurrentUser(); });
+    platform_.showModal(window);
+}
+
+void Program::N8Click() {
+    records::TForm3 window(scoreHistory_.table(), users_.UserNames(), SortAscending);
+    platform_.showModal(window);
+}
+
+void Program::showCurrentUser() {
+    form_.setCaption(records::mainCaption(BaseCaption, settings_.CurrentUser));
 }
 
 bool Program::failStartup(const char* message) {

@@ -7,6 +7,10 @@
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "data/media_resources.h"
+#include "data/practice_tables.h"
+#include "records/score_history.h"
+#include "records/users.h"
+#include "session/clock.h"
 #include "session/lifecycle.h"
 #include "session/practice_session.h"
 #include "sound/sound.h"
@@ -31,11 +35,20 @@ class Program {
     TForm1& form() { return form_; }
     session::PracticeSession& practice() { return session_; }
     session::SessionLifecycle& lifecycle() { return lifecycle_; }
+    session::SessionClock& clock() { return clock_; }
     Boards& boards() { return boards_; }
     data::MediaResources& resources() { return resources_; }
+    const data::PracticeTables& tables() const { return tables_; }
     Settings& settings() { return settings_; }
     sound::Sound& sound() { return sound_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
+
+    // A finished session's result: appended to the history and written to the score file at
+    // once. False when the history is full or the file could not be written; the learner has
+    // been told.
+    bool recordScore(records::orvScoreSet record) { return scoreHistory_.record(record); }
+    const records::ScoreTable& scores() const { return scoreHistory_.table(); }
+    const records::UserList& users() const { return users_; }
 
     // Bytes per article line: 86 windowed, 100 full screen.
     int LineLimit = 86;
@@ -44,22 +57,32 @@ class Program {
     std::string BaseCaption;
     // The settings store, open from start-up to shutdown.
     std::unique_ptr<ui::SettingsStore> SettingsKey;
+    // The direction of the next column sort in the score query window, for the whole run.
+    bool SortAscending = false;
 
   private:
     void wireHandlers();
     void showMenuAtCursor(ui::PopupMenu& menu);
     // A start-up failure: message, then the application ends without saving.
     bool failStartup(const char* message);
+    // The leave menu's user window and score query window.
+    void N7Click();
+    void N8Click();
+    void showCurrentUser();
 
     ui::Platform& platform_;
     std::filesystem::path programFolder_;
     data::MediaResources resources_;
+    data::PracticeTables tables_;
     TForm1 form_;
     session::PracticeSession session_;
     Settings settings_;
     sound::Sound sound_;
     Boards boards_;
     session::SessionLifecycle lifecycle_;
+    session::SessionClock clock_;
+    records::ScoreHistory scoreHistory_{platform_, programFolder_ / records::ScoreFileName};
+    records::UserList users_{settings_.UsersText, settings_.CurrentUser};
 };
 
 }  // namespace quorvin::app

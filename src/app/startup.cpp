@@ -4,17 +4,32 @@
 
 namespace quorvin::app {
 
+namespace {
+
+// The learner cannot tell one table file from another, so every table that does not open
+// says what the raw tables say; a folder refusing the temporary files needs another remedy.
+const char* tableFailureMessage(data::DataFileStatus status) {
+    return status == data::DataFileStatus::TempFileFailed ? "写入临时文件失败！" : "打开字库失败！";
+}
+
+}  // namespace
+
 bool Program::FormCreate() {
     LineLimit = 86;
     form_.setImeMode(ui::ImeMode::Closed);
 
     if (!resources_.load(programFolder_)) return failStartup("打开声音文件失败！");
+    if (const auto status = tables_.load(programFolder_); status != data::DataFileStatus::Ok)
+        return failStartup(tableFailureMessage(status));
+
+    if (!scoreHistory_.load()) return failStartup("读取成绩文件失败！");
 
     SettingsKey = platform_.openSettingsStore(programFolder_ / "Quorvin.ini");
     readSettings(*SettingsKey, settings_);
 
     BaseCaption = form_.caption();
-    form_.setCaption(BaseCaption + "----" + settings_.CurrentUser);
+    showCurrentUser();
+    users_.parse();
 
     GameStartLeft = form_.Label15.left();
     session_.MusicAllowed = 1;
@@ -24,6 +39,7 @@ bool Program::FormCreate() {
 }
 
 void Program::FormClose() {
+    tables_.wubi.releaseRawTables();
     if (SettingsKey) {
         writeShutdownSettings(*SettingsKey, form_, settings_);
         SettingsKey.reset();
@@ -31,6 +47,7 @@ void Program::FormClose() {
     // The sounds' bytes live in WavRes.dll.
     platform_.audio().stopWave();
     resources_.unloadWavRes();
+    scoreHistory_.save();
 }
 
 }  // namespace quorvin::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -70,6 +71,8 @@ class Platform {
     virtual Size screenSize() = 0;
 
     virtual LocalTime localTime() = 0;
+    // A clock that only moves forward, for measuring intervals.
+    virtual std::int64_t monotonicMilliseconds() = 0;
     // A uniform draw from 0 .. range - 1.
     virtual int random(int range) = 0;
 

@@ -343,10 +343,17 @@ TEST_F(ControlsViewTest, ListBoxAndGroupBoxShowTheirTexts) {
     auto& list = widget<QListWidget>(box);
     EXPECT_EQ(list.count(), 2);
     EXPECT_EQ(list.item(1)->text(), QString::fromUtf8("李四"));
+    // Taking the focus moves Qt's current row but chooses nothing.
+    list.setFocus();
+    list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    EXPECT_EQ(box.itemIndex(), -1);
     list.setCurrentRow(1);
     EXPECT_EQ(box.itemIndex(), 1);
     box.setItemIndex(0);
     EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_TRUE(list.item(0)->isSelected());
+    box.setItemIndex(-1);
+    EXPECT_TRUE(list.selectedItems().isEmpty());
     EXPECT_EQ(widget<QGroupBox>(group).title(), QString::fromUtf8("用户"));
 }
 

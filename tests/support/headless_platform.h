@@ -51,6 +51,7 @@ class HeadlessPlatform : public ui::Platform {
     void bringToFront(ui::Form& form) override;
     ui::Size screenSize() override { return screen; }
     ui::LocalTime localTime() override { return now; }
+    std::int64_t monotonicMilliseconds() override { return clock_.now(); }
     int random(int range) override;
     void runOnUiThread(const std::function<void()>& call) override;
     void terminate() override { terminateRequested = true; }

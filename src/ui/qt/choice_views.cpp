@@ -148,8 +148,12 @@ class ListBoxView final : public ControlView {
     ListBoxView(ui::ListBox& box, QListWidget& widget)
         : ControlView(box, widget), box_(box), widget_(widget) {
         widget.setSelectionMode(QAbstractItemView::SingleSelection);
-        QObject::connect(&widget, &QListWidget::currentRowChanged, context(),
-                         [this](int row) { box_.setItemIndex(row); });
+        // The choice is the selected row: Qt also moves its current row on its own (to the
+        // first row when the list takes the focus), which chooses nothing.
+        QObject::connect(&widget, &QListWidget::itemSelectionChanged, context(), [this] {
+            const auto chosen = widget_.selectedItems();
+            box_.setItemIndex(chosen.isEmpty() ? -1 : widget_.row(chosen.front()));
+        });
     }
 
   protected:
@@ -173,7 +177,8 @@ class ListBoxView final : public ControlView {
   private:
     void showIndex() {
         const QSignalBlocker block(widget_);
-        widget_.setCurrentRow(box_.itemIndex());
+        widget_.clearSelection();
+        if (box_.itemIndex() >= 0) widget_.setCurrentRow(box_.itemIndex());
     }
 
     ui::ListBox& box_;

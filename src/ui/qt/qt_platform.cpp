@@ -26,7 +26,9 @@ void exitEventLoops() {
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+    monotonic_.start();
+}
 
 std::unique_ptr<ui::SettingsStore> QtPlatform::openSettingsStore(
     const std::filesystem::path& file) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -40,6 +41,7 @@ class QtPlatform final : public ui::Platform {
     void bringToFront(ui::Form& form) override;
     ui::Size screenSize() override;
     ui::LocalTime localTime() override;
+    std::int64_t monotonicMilliseconds() override { return monotonic_.elapsed(); }
     int random(int range) override;
     void runOnUiThread(const std::function<void()>& call) override;
     void terminate() override;
@@ -69,6 +71,7 @@ class QtPlatform final : public ui::Platform {
     // Lives on the user-interface thread: calls from other threads are queued to it.
     std::unique_ptr<QObject> uiThread_ = std::make_unique<QObject>();
     bool terminated_ = false;
+    QElapsedTimer monotonic_;
 };
 
 }  // namespace quorvin::ui::qt
