@@ -16,6 +16,7 @@
 #include "data/data_cipher.h"
 #include "data/media_resources.h"
 #include "data/practice_tables.h"
+#include "median_seconds.h"
 
 namespace {
 
@@ -39,18 +40,6 @@ std::vector<std::uint8_t> encipheredBytes() {
     return bytes;
 }
 
-template <typename Work>
-double medianSeconds(int runs, Work work) {
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        work();
-        seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    std::sort(seconds.begin(), seconds.end());
-    return seconds[seconds.size() / 2];
-}
-
 void copyInto(const std::vector<std::uint8_t>& from, std::vector<std::uint8_t>& to) {
     std::memcpy(to.data(), from.data(), from.size());
     benchmark::ClobberMemory();
@@ -68,7 +57,7 @@ void Decipher(benchmark::State& state) {
     const auto bytes = encipheredBytes();
     if (bytes.empty()) state.SkipWithError("no enciphered files in the program folder");
     std::vector<std::uint8_t> copy(bytes.size());
-    const double copySeconds = medianSeconds(201, [&] { copyInto(bytes, copy); });
+    const double copySeconds = quorvin::bench::medianSeconds(201, [&] { copyInto(bytes, copy); });
     double total = 0;
     for (auto _ : state) {
         const auto start = Clock::now();

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "median_seconds.h"
 #include "records/score_file.h"
 #include "records/score_query.h"
 #include "records/score_store.h"
@@ -92,7 +93,7 @@ struct Fixture {
 
     Fixture() {
         if (!records::ScoreFile(file).save(table)) throw std::runtime_error("cannot write");
-        rawReadSeconds = medianOf(21, [this] { readRaw(); });
+        rawReadSeconds = quorvin::bench::medianSeconds(21, [this] { readRaw(); });
     }
 
     std::uintmax_t bytes() const { return fs::file_size(file); }
@@ -120,18 +121,6 @@ struct Fixture {
         }
         ::fsync(fd);
         ::close(fd);
-    }
-
-    template <typename Work>
-    static double medianOf(int runs, Work work) {
-        std::vector<double> seconds;
-        for (int i = 0; i < runs; ++i) {
-            const auto start = Clock::now();
-            work();
-            seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-        }
-        std::sort(seconds.begin(), seconds.end());
-        return seconds[seconds.size() / 2];
     }
 };
 
@@ -182,7 +171,7 @@ void RawWriteAndSync(benchmark::State& state) {
 void Save(benchmark::State& state) {
     Fixture& f = fixture();
     const records::ScoreFile target(f.folder.path() / "saved.dat");
-    const double rawWriteSeconds = Fixture::medianOf(3, [&] { f.writeRawAndSync(); });
+    const double rawWriteSeconds = quorvin::bench::medianSeconds(3, [&] { f.writeRawAndSync(); });
     timeAgainst(state, f.rawReadSeconds, "x_raw_read", [&] {
         if (!target.save(f.table)) state.SkipWithError("save failed");
     });
