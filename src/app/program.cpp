@@ -36,12 +36,10 @@ void Program::wireHandlers() {
     form_.RadioGroup1.onClick = [this] { lifecycle_.RadioGroup1Click(); };
     form_.Button4.onClick = [this] { showMenuAtCursor(form_.PopupMenu2); };
     form_.Button5.onClick = [this] { showMenuAtCursor(form_.PopupMenu1); };
-    if (ui::PopupMenu* leave = &form_.PopupMenu2) {
-        for (auto& item : leave->items()) {
-            if (item.name == "N7") item.onClick = [this] { N7Click(); };
-            if (item.name == "N8") item.onClick = [this] { N8Click(); };
-            if (item.name == "N9") item.onClick = [this] { form_.close(); };
-        }
+    for (auto& item : form_.PopupMenu2.items()) {
+        if (item.name == "N7") item.onClick = [this] { N7Click(); };
+        if (item.name == "N8") item.onClick = [this] { N8Click(); };
+        if (item.name == "N9") item.onClick = [this] { form_.close(); };
     }
     form_.onClose = [this] { FormClose(); };
 
