@@ -10,6 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
   espeak-ng sox libsox-fmt-mp3 lame
+  # a sound server with a silent sink, so the tests hear what the trainer plays
+  pulseaudio pulseaudio-utils
   xvfb xauth xdotool x11-utils imagemagick
   # sources of the practice tables, for the import tool and its reproducibility check
   rime-data-wubi rime-data-pinyin-simp rime-data-terra-pinyin unicode-data python3-jieba
