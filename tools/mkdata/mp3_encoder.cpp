@@ -1,4 +1,5 @@
 #include "mkdata/mp3_encoder.h"
+#include "mkdata/temporary_files.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -29,23 +30,6 @@ void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_
     out.close();
     if (!out) throw std::runtime_error(file.string() + ": cannot write");
 }
-
-// Removes the temporary files however the encoding ends.
-class TemporaryFiles {
-  public:
-    explicit TemporaryFiles(std::vector<std::filesystem::path> files) : files_(std::move(files)) {}
-    ~TemporaryFiles() {
-        for (const auto& file : files_) {
-            std::error_code ignored;
-            std::filesystem::remove(file, ignored);
-        }
-    }
-    TemporaryFiles(const TemporaryFiles&) = delete;
-    TemporaryFiles& operator=(const TemporaryFiles&) = delete;
-
-  private:
-    std::vector<std::filesystem::path> files_;
-};
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "mkdata/syllable_voice.h"
+#include "mkdata/temporary_files.h"
 
 #include <unistd.h>
 
@@ -131,23 +132,6 @@ void checkReading(const std::string& syllable, const std::string& phonemes) {
     }
 }
 
-// Removes the files however speaking ends.
-class PartialFiles {
-  public:
-    explicit PartialFiles(std::vector<std::filesystem::path> files) : files_(std::move(files)) {}
-    ~PartialFiles() {
-        for (const auto& file : files_) {
-            std::error_code ignored;
-            std::filesystem::remove(file, ignored);
-        }
-    }
-    PartialFiles(const PartialFiles&) = delete;
-    PartialFiles& operator=(const PartialFiles&) = delete;
-
-  private:
-    std::vector<std::filesystem::path> files_;
-};
-
 void speakIntoCache(const std::string& syllable, const std::filesystem::path& folder) {
     // Named by process, so builds sharing the cache never write the same file.
     std::string partial = ".";
@@ -155,7 +139,7 @@ void speakIntoCache(const std::string& syllable, const std::filesystem::path& fo
     partial += ".partial";
     const auto wave = withSuffix(folder, syllable, partial + ".wav");
     const auto phonemes = withSuffix(folder, syllable, partial + ".txt");
-    const PartialFiles cleanup({wave, phonemes});
+    const TemporaryFiles cleanup({wave, phonemes});
     try {
         std::vector<std::string> arguments = voiceArguments();
         arguments.insert(arguments.begin(), kProgram);
