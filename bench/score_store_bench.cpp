@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "median_seconds.h"
+#include "model/typing_types.h"
 #include "records/score_file.h"
 #include "records/score_query.h"
 #include "records/score_store.h"
-#include "session/typing_types.h"
 #include "ui/gbk.h"
 
 namespace {
@@ -56,7 +56,7 @@ records::ScoreTable fullTable() {
         users.push_back(ui::toGbk(name));
     for (int i = 0; i < 40; ++i)
         users.push_back("learner" + std::to_string(i));
-    const std::vector<std::string> types = session::typingTypeCaptions();
+    const std::vector<std::string> types = model::typingTypeCaptions();
     const char* weekdays[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
     const std::string title = ui::toGbk("岳阳楼记");
 
@@ -64,7 +64,7 @@ records::ScoreTable fullTable() {
     table.ScoreHeader1 = ui::toGbk("Quorvin 打字成绩记录");
     table.ScoreHeader2 = "bench";
     while (!table.full()) {
-        const int type = pick(session::TypingTypeCount);
+        const int type = pick(model::TypingTypeCount);
         const int total = pick(3000);
         const int errors = pick(total / 10 + 1);
         records::orvScoreSet record;
@@ -79,7 +79,7 @@ records::ScoreTable fullTable() {
             ui::toGbk(std::to_string(2020 + pick(5)) + "年" + std::to_string(1 + pick(12)) + "月" +
                       std::to_string(1 + pick(28)) + "日" + std::to_string(pick(24)) + "时" +
                       std::to_string(pick(60)) + "分 " + weekdays[pick(7)]);
-        if (session::isFileArticle(type)) record.Article = title;
+        if (model::isFileArticle(type)) record.Article = title;
         table.append(record);
     }
     return table;

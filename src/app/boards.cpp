@@ -1,10 +1,10 @@
 #include "app/boards.h"
 
-#include "session/typing_types.h"
+#include "model/typing_types.h"
 
 namespace quorvin::app {
 
-Boards::Boards(TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+Boards::Boards(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
                sound::Sound& sound, const int& gameStartLeft)
     : form_(form),
       session_(session),
@@ -14,19 +14,19 @@ Boards::Boards(TForm1& form, session::PracticeSession& session, ui::Platform& pl
       articleBoard_(form, session) {}
 
 session::BoardOutcome Boards::PrepareBoard(int type) {
-    switch (session::familyOf(type)) {
-        case session::Family::LetterDrill:
+    switch (model::familyOf(type)) {
+        case model::Family::LetterDrill:
             letterDrill_.PrepareBoard(type);
             break;
-        case session::Family::PinyinDrill:
-        case session::Family::WubiDrill:
+        case model::Family::PinyinDrill:
+        case model::Family::WubiDrill:
             // Their targets come from the practice tables.
             session_.CorrectCodes = 0;
             break;
-        case session::Family::Game:
+        case model::Family::Game:
             typingGame_.PrepareBoard(type);
             break;
-        case session::Family::Article:
+        case model::Family::Article:
             articleBoard_.PrepareBoard(type);
             break;
     }
@@ -35,11 +35,13 @@ session::BoardOutcome Boards::PrepareBoard(int type) {
 
 void Boards::FormKeyPress(ui::KeyChar ch) {
     // Keys reach the window between sessions too; only a running or paused session judges.
-    if (form_.RadioGroup1.visible()) return;
+    if (!form_.sessionShown()) return;
     const int type = form_.RadioGroup1.itemIndex();
-    if (type >= 0 && type <= 2)
+    if (type < 0) return;
+    const model::Family family = model::familyOf(type);
+    if (family == model::Family::LetterDrill)
         letterDrill_.judge(type, ch);
-    else if (type == 17 || type == 18)
+    else if (family == model::Family::Game)
         typingGame_.judge(type, ch);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/main_window.h"
 #include "articles/article_board.h"
 #include "drills/hit_display.h"
 #include "drills/letter_drill.h"
 #include "drills/typing_game.h"
+#include "model/main_window.h"
+#include "model/practice_session.h"
 #include "session/board_preparer.h"
-#include "session/practice_session.h"
 #include "sound/sound.h"
 #include "ui/platform.h"
 
@@ -16,7 +16,7 @@ namespace quorvin::app {
 // handler that judges the keys of the letter drills and games.
 class Boards : public session::BoardPreparer {
   public:
-    Boards(TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+    Boards(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
            sound::Sound& sound, const int& gameStartLeft);
 
     session::BoardOutcome PrepareBoard(int type) override;
@@ -28,8 +28,8 @@ class Boards : public session::BoardPreparer {
     drills::TypingGame& typingGame() { return typingGame_; }
 
   private:
-    TForm1& form_;
-    session::PracticeSession& session_;
+    model::TForm1& form_;
+    model::PracticeSession& session_;
     drills::HitDisplay hitDisplay_;
     drills::LetterDrill letterDrill_;
     drills::TypingGame typingGame_;

@@ -4,15 +4,15 @@
 #include <string>
 
 #include "app/boards.h"
-#include "app/main_window.h"
 #include "app/settings.h"
 #include "data/media_resources.h"
 #include "data/practice_tables.h"
+#include "model/main_window.h"
+#include "model/practice_session.h"
 #include "records/score_history.h"
 #include "records/users.h"
 #include "session/clock.h"
 #include "session/lifecycle.h"
-#include "session/practice_session.h"
 #include "sound/sound.h"
 #include "ui/platform.h"
 
@@ -32,14 +32,14 @@ class Program {
     // The shutdown sequence; runs once, when the main window closes.
     void FormClose();
 
-    TForm1& form() { return form_; }
-    session::PracticeSession& practice() { return session_; }
+    model::TForm1& form() { return form_; }
+    model::PracticeSession& practice() { return session_; }
     session::SessionLifecycle& lifecycle() { return lifecycle_; }
     session::SessionClock& clock() { return clock_; }
     Boards& boards() { return boards_; }
     data::MediaResources& resources() { return resources_; }
     const data::PracticeTables& tables() const { return tables_; }
-    Settings& settings() { return settings_; }
+    model::Settings& settings() { return settings_; }
     sound::Sound& sound() { return sound_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
 
@@ -53,7 +53,7 @@ class Program {
     // Bytes per article line: 86 windowed, 100 full screen.
     int LineLimit = 86;
     // Where the flying game character starts.
-    int GameStartLeft = TForm1::DesignedGameStartLeft;
+    int GameStartLeft = model::TForm1::DesignedGameStartLeft;
     std::string BaseCaption;
     // The settings store, open from start-up to shutdown.
     std::unique_ptr<ui::SettingsStore> SettingsKey;
@@ -74,9 +74,9 @@ class Program {
     std::filesystem::path programFolder_;
     data::MediaResources resources_;
     data::PracticeTables tables_;
-    TForm1 form_;
-    session::PracticeSession session_;
-    Settings settings_;
+    model::TForm1 form_;
+    model::PracticeSession session_;
+    model::Settings settings_;
     sound::Sound sound_;
     Boards boards_;
     session::SessionLifecycle lifecycle_;

@@ -28,9 +28,9 @@ void readString(ui::SettingsStore& store, const char* name, std::string& value) 
 
 }  // namespace
 
-void readSettings(ui::SettingsStore& store, Settings& settings) {
-    if (!store.keyExists(SettingsKeyPath)) store.createKey(SettingsKeyPath);
-    store.openKey(SettingsKeyPath, true);
+void readSettings(ui::SettingsStore& store, model::Settings& settings) {
+    if (!store.keyExists(model::SettingsKeyPath)) store.createKey(model::SettingsKeyPath);
+    store.openKey(model::SettingsKeyPath, true);
     readInteger(store, "PlayMp3", settings.PlayMp3);
     readInteger(store, "PlayWav", settings.PlayWav);
     readInteger(store, "PlayPYWav", settings.PlayPYWav);
@@ -40,7 +40,7 @@ void readSettings(ui::SettingsStore& store, Settings& settings) {
     readString(store, "CurrentUser", settings.CurrentUser);
 }
 
-void showHitDisplayTime(TForm1& form) {
+void showHitDisplayTime(model::TForm1& form) {
     const int position = form.TrackBar1.position();
     form.TrackBar1.setSelection(form.TrackBar1.min(), position);
     form.Label9.setCaption(std::to_string(position * 100) + ui::toGbk("毫秒"));
@@ -48,7 +48,7 @@ void showHitDisplayTime(TForm1& form) {
         t->setInterval(position * 100);
 }
 
-void applySettings(TForm1& form, const Settings& settings) {
+void applySettings(model::TForm1& form, const model::Settings& settings) {
     form.TrackBar1.setPosition(settings.Interval);
     showHitDisplayTime(form);
     form.CheckBox1.setChecked(settings.PlayMp3 == 0);
@@ -59,14 +59,15 @@ void applySettings(TForm1& form, const Settings& settings) {
 
 void storeSwitch(ui::SettingsStore& store, const char* name, const ui::CheckBox& box,
                  std::int32_t& value) {
-    store.openKey(SettingsKeyPath, true);
+    store.openKey(model::SettingsKeyPath, true);
     value = box.checked() ? 0 : 1;
     store.writeInteger(name, value);
 }
 
-void writeShutdownSettings(ui::SettingsStore& store, const TForm1& form, const Settings& settings) {
-    if (!store.keyExists(SettingsKeyPath)) store.createKey(SettingsKeyPath);
-    store.openKey(SettingsKeyPath, true);
+void writeShutdownSettings(ui::SettingsStore& store, const model::TForm1& form,
+                           const model::Settings& settings) {
+    if (!store.keyExists(model::SettingsKeyPath)) store.createKey(model::SettingsKeyPath);
+    store.openKey(model::SettingsKeyPath, true);
     store.writeInteger("Interval", form.TrackBar1.position());
     store.writeString("Users", settings.UsersText);
     store.writeString("CurrentUser", settings.CurrentUser);

@@ -2,7 +2,7 @@
 
 namespace quorvin::articles {
 
-ArticleBoard::ArticleBoard(app::TForm1& form, session::PracticeSession& session)
+ArticleBoard::ArticleBoard(model::TForm1& form, model::PracticeSession& session)
     : form_(form), session_(session) {}
 
 void ArticleBoard::PrepareBoard(int type) {

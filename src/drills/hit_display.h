@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 
 namespace quorvin::drills {
 
@@ -23,7 +23,7 @@ class HitDisplay {
   public:
     static constexpr ui::Colour HitColour = 0x8000FF;
 
-    explicit HitDisplay(app::TForm1& form) : form_(form) {}
+    explicit HitDisplay(model::TForm1& form) : form_(form) {}
 
     // The drill whose targets the slots show.
     void setBoard(SlotBoard* board) { board_ = board; }
@@ -36,7 +36,7 @@ class HitDisplay {
     ui::Timer& timer(int slot);
 
   private:
-    app::TForm1& form_;
+    model::TForm1& form_;
     SlotBoard* board_ = nullptr;
 };
 

@@ -18,7 +18,7 @@ char foldCase(int type, ui::KeyChar ch) {
 
 }  // namespace
 
-LetterDrill::LetterDrill(app::TForm1& form, session::PracticeSession& session,
+LetterDrill::LetterDrill(model::TForm1& form, model::PracticeSession& session,
                          ui::Platform& platform, sound::Sound& sound, HitDisplay& hits)
     : form_(form), session_(session), platform_(platform), sound_(sound), hits_(hits) {}
 

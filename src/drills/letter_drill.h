@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "app/main_window.h"
 #include "drills/hit_display.h"
-#include "session/practice_session.h"
+#include "model/main_window.h"
+#include "model/practice_session.h"
 #include "sound/sound.h"
 #include "ui/platform.h"
 
@@ -14,7 +14,7 @@ namespace quorvin::drills {
 // Types 0-2: four big key targets typed through the window's character handler.
 class LetterDrill : public SlotBoard {
   public:
-    LetterDrill(app::TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+    LetterDrill(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
                 sound::Sound& sound, HitDisplay& hits);
 
     // The fixed first board: A B C D, a b c d or 1 2 3 4.
@@ -28,8 +28,8 @@ class LetterDrill : public SlotBoard {
     std::string slotTarget(int slot) const override { return keyTargets_.at(slot - 1); }
 
   private:
-    app::TForm1& form_;
-    session::PracticeSession& session_;
+    model::TForm1& form_;
+    model::PracticeSession& session_;
     ui::Platform& platform_;
     sound::Sound& sound_;
     HitDisplay& hits_;

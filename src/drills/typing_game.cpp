@@ -15,7 +15,7 @@ const KeySet& keySetOf(int type) {
 
 }  // namespace
 
-TypingGame::TypingGame(app::TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+TypingGame::TypingGame(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
                        sound::Sound& sound, const int& gameStartLeft)
     : form_(form),
       session_(session),

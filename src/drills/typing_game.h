@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/main_window.h"
-#include "session/practice_session.h"
+#include "model/main_window.h"
+#include "model/practice_session.h"
 #include "sound/sound.h"
 #include "ui/platform.h"
 
@@ -20,7 +20,7 @@ class TypingGame {
   public:
     static constexpr double StepMs = 15.625;
 
-    TypingGame(app::TForm1& form, session::PracticeSession& session, ui::Platform& platform,
+    TypingGame(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
                sound::Sound& sound, const int& gameStartLeft);
 
     void PrepareBoard(int type);
@@ -32,8 +32,8 @@ class TypingGame {
   private:
     void launch(char key);
 
-    app::TForm1& form_;
-    session::PracticeSession& session_;
+    model::TForm1& form_;
+    model::PracticeSession& session_;
     ui::Platform& platform_;
     sound::Sound& sound_;
     const int& gameStartLeft_;

@@ -16,8 +16,8 @@ class ScoreHistory {
     ScoreHistory(ui::Platform& platform, std::filesystem::path file);
 
     // Start-up: reads the file. A missing file gives an empty history, written at the next
-    // save. Returns false when the file exists but cannot be read: the history on disk must
-    // then not be saved over, so nothing is saved for the rest of the run.
+    // save. Returns false when the file exists but cannot be read: start-up then ends, and
+    // nothing is ever saved over the history on disk.
     bool load();
     // A finished session's result: appended, then saved at once. False when the table is
     // full (the result is dropped) or the file could not be written (the result stays in

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "session/typing_types.h"
+#include "model/typing_types.h"
 #include "ui/gbk.h"
 
 namespace quorvin::records {
@@ -64,7 +64,7 @@ ui::ListView& resultList(ui::Form& form) {
 
 std::vector<std::string> typeFilterItems() {
     std::vector<std::string> items{ui::toGbk("所有类型")};
-    for (std::string& caption : session::typingTypeCaptions())
+    for (std::string& caption : model::typingTypeCaptions())
         items.push_back(std::move(caption));
     return items;
 }

@@ -1,8 +1,8 @@
 #include "session/clock.h"
 
+#include "model/typing_types.h"
 #include "session/lifecycle.h"
 #include "session/statistics.h"
-#include "session/typing_types.h"
 #include "ui/gbk.h"
 
 namespace quorvin::session {
@@ -12,64 +12,63 @@ namespace {
 // Longest article title a record keeps, in bytes.
 constexpr std::size_t kArticleFieldBytes = 100;
 
-std::string g(const char* utf8) {
-    return ui::toGbk(utf8);
-}
-
 }  // namespace
 
-SessionClock::SessionClock(app::TForm1& form, PracticeSession& session, SessionLifecycle& lifecycle)
+SessionClock::SessionClock(model::TForm1& form, model::PracticeSession& session,
+                           SessionLifecycle& lifecycle)
     : form_(form), session_(session), lifecycle_(lifecycle) {}
 
 void SessionClock::tick() {
-    PracticeSession& s = session_;
+    model::PracticeSession& s = session_;
     s.ElapsedSeconds += 1;
     const int type = form_.RadioGroup1.itemIndex();
     std::string backspaces;
-    if (type <= 18) {
-        const bool keys = type <= 2 || type == 17 || type == 18;
+    const model::Family family = model::familyOf(type);
+    if (family != model::Family::Article) {
+        const bool keys = family == model::Family::LetterDrill || family == model::Family::Game;
         s.TotalCount = (keys ? s.CorrectKeys : s.CorrectCodes) + s.ErrorCount;
     } else {
         s.TotalCount = s.TypedTotal + s.LineTyped;
         s.ErrorCount = s.ErrorTotal + s.LineErrors;
-        if (type >= 21) {
+        if (type == 21 || type == 22) {
             // The counters are bytes; a Chinese character takes two.
             s.TotalCount /= 2;
             s.ErrorCount /= 2;
         }
-        backspaces = g(" 回退:") + std::to_string(s.BackspaceCount);
+        backspaces = ui::toGbk(" 回退:") + std::to_string(s.BackspaceCount);
     }
     s.Accuracy = accuracyOf(s.TotalCount, s.ErrorCount);
-    form_.Label7.setCaption(g("总数:") + std::to_string(s.TotalCount) + g(" 正确率:") +
-                            percentText(s.Accuracy) + g(" 错误:") + std::to_string(s.ErrorCount) +
-                            backspaces + g(" 速度:") +
+    form_.Label7.setCaption(ui::toGbk("总数:") + std::to_string(s.TotalCount) +
+                            ui::toGbk(" 正确率:") + percentText(s.Accuracy) + ui::toGbk(" 错误:") +
+                            std::to_string(s.ErrorCount) + backspaces + ui::toGbk(" 速度:") +
                             std::to_string(speedPerMinute(s.TotalCount, s.ElapsedSeconds)) +
-                            g("字/分 用时:") + elapsedText(s.ElapsedSeconds));
+                            ui::toGbk("字/分 用时:") + elapsedText(s.ElapsedSeconds));
     if (s.ElapsedSeconds >= s.DurationSeconds) lifecycle_.SessionTimeOut();
 }
 
-std::string SessionSummary(const app::TForm1& form) {
+std::string SessionSummary(const model::TForm1& form) {
     const int type = form.RadioGroup1.itemIndex();
-    const std::string practice = type == 2 || type == 12 ? std::string() : g("练习,");
-    return typingTypeCaption(type) + practice + form.Label7.caption();
+    const std::string practice = type == 2 || type == 12 ? std::string() : ui::toGbk("练习,");
+    return model::typingTypeCaption(type) + practice + form.Label7.caption();
 }
 
-records::orvScoreSet ComposeScoreRecord(const app::TForm1& form, const PracticeSession& session,
+records::orvScoreSet ComposeScoreRecord(const model::TForm1& form,
+                                        const model::PracticeSession& session,
                                         const std::string& currentUser, const ui::LocalTime& now) {
     const int type = form.RadioGroup1.itemIndex();
     records::orvScoreSet record;
     record.User = currentUser;
-    record.TypeName = typingTypeCaption(type);
+    record.TypeName = model::typingTypeCaption(type);
     record.Duration = elapsedText(session.ElapsedSeconds);
-    record.Total = std::to_string(session.TotalCount) + g("字");
+    record.Total = std::to_string(session.TotalCount) + ui::toGbk("字");
     record.CorrectRate = percentText(session.Accuracy);
     record.Errors = std::to_string(session.ErrorCount);
     // A session ended by the learner before its first tick has no elapsed time to divide by;
     // it is never recorded, but the figure stays defined.
     const int seconds = session.ElapsedSeconds > 0 ? session.ElapsedSeconds : 1;
-    record.Speed = std::to_string(speedPerMinute(session.TotalCount, seconds)) + g("字/分");
+    record.Speed = std::to_string(speedPerMinute(session.TotalCount, seconds)) + ui::toGbk("字/分");
     record.Date = recordDate(now);
-    if (isFileArticle(type)) {
+    if (model::isFileArticle(type)) {
         const std::string text = form.ComboBox1.text();
         const auto dot = text.find('.');
         if (dot != std::string::npos)

@@ -1,7 +1,7 @@
 #include "session/lifecycle.h"
 
+#include "model/typing_types.h"
 #include "session/clock.h"
-#include "session/typing_types.h"
 #include "ui/gbk.h"
 
 namespace quorvin::session {
@@ -17,19 +17,15 @@ const std::string& pausedMarker() {
     return marker;
 }
 
-std::string g(const char* utf8) {
-    return ui::toGbk(utf8);
-}
-
 bool isArticle(int type) {
-    return type >= 19 && type <= 22;
+    return model::familyOf(type) == model::Family::Article;
 }
 
 }  // namespace
 
-SessionLifecycle::SessionLifecycle(app::TForm1& form, PracticeSession& session,
+SessionLifecycle::SessionLifecycle(model::TForm1& form, model::PracticeSession& session,
                                    ui::Platform& platform, sound::Sound& sound,
-                                   BoardPreparer& boards, const app::Settings& settings)
+                                   BoardPreparer& boards, const model::Settings& settings)
     : form_(form),
       session_(session),
       platform_(platform),
@@ -46,11 +42,12 @@ SessionLifecycle::State SessionLifecycle::state() const {
 
 std::string SessionLifecycle::typeCaption() const {
     const int type = form_.RadioGroup1.itemIndex();
-    return type < 0 ? std::string() : typingTypeCaption(type);
+    return type < 0 ? std::string() : model::typingTypeCaption(type);
 }
 
 void SessionLifecycle::showSessionHint() {
-    form_.Label6.setCaption(typeCaption() + g(",练习过程按ESC键结束,按Shift+ESC键暂停继续。"));
+    form_.Label6.setCaption(typeCaption() +
+                            ui::toGbk(",练习过程按ESC键结束,按Shift+ESC键暂停继续。"));
 }
 
 void SessionLifecycle::Button1Click() {
@@ -69,8 +66,17 @@ void SessionLifecycle::Button1Click() {
 
 void SessionLifecycle::StartSession() {
     platform_.bringToFront(form_);
-
     const int type = form_.RadioGroup1.itemIndex();
+    if (!choicesComplete(type)) return;
+    showSessionLook(type);
+    routeSessionKeys(type);
+    if (boards_.PrepareBoard(type) == BoardOutcome::Stop) return;
+    form_.Button1.setCaption(runningMarker());
+    session_.SessionType = type;
+    form_.Button2.setEnabled(true);
+}
+
+bool SessionLifecycle::choicesComplete(int type) {
     const char* missing = nullptr;
     if (type < 0)
         missing = "请选择打字类型";
@@ -82,11 +88,12 @@ void SessionLifecycle::StartSession() {
         missing = "请先选择练习的拼音文章。";
     else if (form_.ComboBox1.itemIndex() < 0 && type == 22)
         missing = "请先选择练习的五笔文章。";
-    if (missing) {
-        platform_.messageBox(g(missing), g("提示"), ui::MessageIcon::Information);
-        return;
-    }
+    if (missing)
+        platform_.messageBox(ui::toGbk(missing), ui::toGbk("提示"), ui::MessageIcon::Information);
+    return missing == nullptr;
+}
 
+void SessionLifecycle::showSessionLook(int type) {
     if (isArticle(type)) {
         form_.Label17.setEnabled(true);
         form_.Label17.show();
@@ -95,9 +102,9 @@ void SessionLifecycle::StartSession() {
     }
     form_.setApplyImeModes(type != 21 && type != 22);
     form_.Label5.setCaption({});
-    form_.Label6.setCaption(typingTypeCaption(type));
+    form_.Label6.setCaption(model::typingTypeCaption(type));
     form_.Image1.clear();
-    session_.DurationSeconds = durationSeconds(form_.RadioGroup2.itemIndex());
+    session_.DurationSeconds = model::durationSeconds(form_.RadioGroup2.itemIndex());
     for (ui::Label* code : form_.codeLabels())
         code->setCaption({});
     form_.setImeMode(ui::ImeMode::Closed);
@@ -122,11 +129,14 @@ void SessionLifecycle::StartSession() {
     session_.TotalCount = 0;
     session_.ErrorCount = 0;
     form_.Edit1.show();
+}
 
-    const Family family = familyOf(type);
-    if (family != Family::Game && family != Family::Article) sound_.PlayMusic("Test0.mp3");
+void SessionLifecycle::routeSessionKeys(int type) {
+    const model::Family family = model::familyOf(type);
+    if (family != model::Family::Game && family != model::Family::Article)
+        sound_.PlayMusic("Test0.mp3");
     switch (family) {
-        case Family::LetterDrill:
+        case model::Family::LetterDrill:
             form_.setKeyPreview(true);
             form_.Edit1.hide();
             for (ui::Label* hint : {&form_.Label5, &form_.Label8}) {
@@ -134,23 +144,17 @@ void SessionLifecycle::StartSession() {
                 hint->hide();
             }
             break;
-        case Family::PinyinDrill:
-        case Family::WubiDrill:
+        case model::Family::PinyinDrill:
+        case model::Family::WubiDrill:
             form_.setFocus(form_.Edit1);
             break;
-        case Family::Game:
-        case Family::Article:
+        case model::Family::Game:
+        case model::Family::Article:
             session_.MusicAllowed = 0;
             sound_.PlayMusic("");
             form_.Edit1.hide();
             break;
     }
-
-    if (boards_.PrepareBoard(type) == BoardOutcome::Stop) return;
-
-    form_.Button1.setCaption(runningMarker());
-    session_.SessionType = type;
-    form_.Button2.setEnabled(true);
 }
 
 void SessionLifecycle::PauseSession() {
@@ -168,16 +172,16 @@ void SessionLifecycle::ContinueSession() {
     platform_.bringToFront(form_);
     form_.Edit1.setEnabled(true);
     form_.setKeyPreview(false);
-    switch (familyOf(session_.SessionType)) {
-        case Family::LetterDrill:
+    switch (model::familyOf(session_.SessionType)) {
+        case model::Family::LetterDrill:
             form_.setKeyPreview(true);
             break;
-        case Family::PinyinDrill:
-        case Family::WubiDrill:
+        case model::Family::PinyinDrill:
+        case model::Family::WubiDrill:
             form_.setFocus(form_.Edit1);
             break;
-        case Family::Game:
-        case Family::Article:
+        case model::Family::Game:
+        case model::Family::Article:
             break;
     }
     form_.Timer1.setEnabled(true);
@@ -190,7 +194,7 @@ void SessionLifecycle::ContinueSession() {
 }
 
 bool SessionLifecycle::SessionKeyDown(int& key, ui::ShiftState shift, bool hideHintLine) {
-    if (key != ui::vk::Escape || form_.RadioGroup1.visible()) return false;
+    if (key != ui::vk::Escape || !form_.sessionShown()) return false;
     form_.Button1.show();
     form_.Button2.hide();
     for (ui::Button* b : {&form_.Button4, &form_.Button5, &form_.Button6})
@@ -198,7 +202,7 @@ bool SessionLifecycle::SessionKeyDown(int& key, ui::ShiftState shift, bool hideH
     for (ui::Label* code : form_.codeLabels())
         code->setCaption({});
     for (ui::Label* target : form_.targetLabels())
-        target->setCaption(g("完"));
+        target->setCaption(ui::toGbk("完"));
     key = 0;
     if (shift == ui::ShiftDown) {
         Button1Click();
@@ -211,11 +215,11 @@ bool SessionLifecycle::SessionKeyDown(int& key, ui::ShiftState shift, bool hideH
 
 void SessionLifecycle::FormKeyDown(int& key, ui::ShiftState shift) {
     SessionKeyDown(key, shift);
-    if (key == ui::vk::Tab && form_.RadioGroup1.visible()) form_.setFocus(form_.RadioGroup1);
+    if (key == ui::vk::Tab && !form_.sessionShown()) form_.setFocus(form_.RadioGroup1);
 }
 
 void SessionLifecycle::RadioGroup1Click() {
-    const bool articleList = isFileArticle(form_.RadioGroup1.itemIndex());
+    const bool articleList = model::isFileArticle(form_.RadioGroup1.itemIndex());
     form_.ComboBox1.setEnabled(articleList);
     form_.ComboBox1.setVisible(articleList);
 }
@@ -223,14 +227,14 @@ void SessionLifecycle::RadioGroup1Click() {
 // The widget changes an end shares, in the order each end applies them.
 namespace {
 
-void showIdleButtons(app::TForm1& f) {
+void showIdleButtons(model::TForm1& f) {
     for (ui::Control* c : std::initializer_list<ui::Control*>{&f.Edit1, &f.Button1, &f.Button4,
                                                               &f.Button5, &f.Button6})
         c->show();
     f.Button2.hide();
 }
 
-void restoreBoard(app::TForm1& f) {
+void restoreBoard(model::TForm1& f) {
     for (ui::Label* l : f.targetLabels()) {
         l->setEnabled(true);
         l->show();
@@ -251,11 +255,11 @@ void restoreBoard(app::TForm1& f) {
     }
 }
 
-void releaseArticle(app::TForm1& f, int type) {
+void releaseArticle(model::TForm1& f, int type) {
     if (isArticle(type))
         for (ui::Edit* line : f.typedLines())
             line->setClipboardBlocked(false);
-    if (isFileArticle(type)) f.ComboBox1.show();
+    if (model::isFileArticle(type)) f.ComboBox1.show();
 }
 
 }  // namespace
@@ -270,14 +274,14 @@ void SessionLifecycle::restoreIdleControls() {
         c->show();
     form_.Timer1.setEnabled(false);
     form_.Button1.setEnabled(true);
-    form_.Button1.setCaption(g("开始"));
+    form_.Button1.setCaption(ui::toGbk("开始"));
     form_.Button2.setEnabled(false);
     form_.Edit1.setEnabled(true);
     form_.Edit1.clear();
     for (ui::Label* code : form_.codeLabels())
         code->setCaption({});
     for (ui::Label* target : form_.targetLabels())
-        target->setCaption(g("完"));
+        target->setCaption(ui::toGbk("完"));
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{&form_.Label9, &form_.Label10, &form_.TrackBar1})
         c->show();

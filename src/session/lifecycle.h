@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "app/main_window.h"
-#include "app/settings.h"
+#include "model/main_window.h"
+#include "model/practice_session.h"
+#include "model/settings_values.h"
 #include "records/score_store.h"
 #include "session/board_preparer.h"
-#include "session/practice_session.h"
 #include "sound/sound.h"
 #include "ui/keys.h"
 #include "ui/platform.h"
@@ -15,11 +15,12 @@ namespace quorvin::session {
 
 // Start, Pause, Continue and End of a practice session, the Esc rule every key handler
 // applies first, and the switching of the main window between its idle and session looks.
-// Button1's caption is the state marker: "暂停" running, "继续" paused, anything else idle.
+// Button1's caption is the marker Button1Click reads: "暂停" running, "继续" paused, anything
+// else idle. Whether a session exists at all is TForm1::sessionShown().
 class SessionLifecycle {
   public:
-    SessionLifecycle(app::TForm1& form, PracticeSession& session, ui::Platform& platform,
-                     sound::Sound& sound, BoardPreparer& boards, const app::Settings& settings);
+    SessionLifecycle(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
+                     sound::Sound& sound, BoardPreparer& boards, const model::Settings& settings);
 
     void Button1Click();
     void StartSession();
@@ -46,17 +47,23 @@ class SessionLifecycle {
     State state() const;
 
   private:
+    // Start's validation: tells the learner what is missing.
+    bool choicesComplete(int type);
+    // Start's switch of the window to the session look, with the counters reset.
+    void showSessionLook(int type);
+    // Start's music and key routing for the type's family.
+    void routeSessionKeys(int type);
     std::string typeCaption() const;
     void showSessionHint();
     void restoreIdleControls();
     void record();
 
-    app::TForm1& form_;
-    PracticeSession& session_;
+    model::TForm1& form_;
+    model::PracticeSession& session_;
     ui::Platform& platform_;
     sound::Sound& sound_;
     BoardPreparer& boards_;
-    const app::Settings& settings_;
+    const model::Settings& settings_;
 };
 
 }  // namespace quorvin::session

@@ -4,8 +4,9 @@ namespace quorvin::sound {
 
 using Mode = ui::MusicPlayer::Mode;
 
-Sound::Sound(ui::Audio& audio, const data::MediaResources& resources, const app::Settings& settings,
-             const session::PracticeSession& session, std::filesystem::path programFolder)
+Sound::Sound(ui::Audio& audio, const data::MediaResources& resources,
+             const model::Settings& settings, const model::PracticeSession& session,
+             std::filesystem::path programFolder)
     : audio_(audio),
       resources_(resources),
       settings_(settings),

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/settings.h"
 #include "data/media_resources.h"
-#include "session/practice_session.h"
+#include "model/practice_session.h"
+#include "model/settings_values.h"
 #include "ui/audio.h"
 
 namespace quorvin::sound {
@@ -14,8 +14,8 @@ namespace quorvin::sound {
 // the three switches; none of it ever reports a failure or makes a caller wait.
 class Sound {
   public:
-    Sound(ui::Audio& audio, const data::MediaResources& resources, const app::Settings& settings,
-          const session::PracticeSession& session, std::filesystem::path programFolder);
+    Sound(ui::Audio& audio, const data::MediaResources& resources, const model::Settings& settings,
+          const model::PracticeSession& session, std::filesystem::path programFolder);
 
     // Plays a music file of the program folder from its start, or only stops the music when
     // music is switched off or not allowed now (an empty name does just that).
@@ -37,8 +37,8 @@ class Sound {
 
     ui::Audio& audio_;
     const data::MediaResources& resources_;
-    const app::Settings& settings_;
-    const session::PracticeSession& session_;
+    const model::Settings& settings_;
+    const model::PracticeSession& session_;
     std::filesystem::path programFolder_;
 };
 

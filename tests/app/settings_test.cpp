@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 class StoredSettings {
   public:
     explicit StoredSettings(const TempProgramFolder& folder) : store_(folder / "Quorvin.ini") {
-        store_.openKey(app::SettingsKeyPath, false);
+        store_.openKey(model::SettingsKeyPath, false);
     }
     std::optional<int> integer(const char* name) { return store_.readInteger(name); }
     std::optional<std::string> text(const char* name) {

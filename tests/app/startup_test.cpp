@@ -19,7 +19,7 @@ TEST(Startup, AFullProgramFolderStartsWithTheDesignedState) {
     EXPECT_TRUE(run.platform.messages.empty());
     EXPECT_FALSE(run.platform.terminateRequested);
     EXPECT_EQ(ui::fromGbk(f.caption()), "Quorvin     2024年9月1日版----abc");
-    EXPECT_EQ(run.program->BaseCaption, app::TForm1::designedCaption());
+    EXPECT_EQ(run.program->BaseCaption, model::TForm1::designedCaption());
     EXPECT_EQ(run.program->LineLimit, 86);
     EXPECT_EQ(run.program->GameStartLeft, 888);
     EXPECT_EQ(run.practice().MusicAllowed, 1);
@@ -45,7 +45,7 @@ TEST_P(MissingLibrary, StartupEndsWithAMessageAndWritesNothing) {
     EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::None);
     EXPECT_TRUE(platform.terminateRequested);
     // The caption step after the libraries did not run.
-    EXPECT_EQ(program.form().caption(), app::TForm1::designedCaption());
+    EXPECT_EQ(program.form().caption(), model::TForm1::designedCaption());
     EXPECT_EQ(snapshot(folder.path()), before);
 }
 

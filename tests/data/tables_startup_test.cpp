@@ -89,7 +89,7 @@ void expectFailedStartup(const HeadlessPlatform& platform, app::Program& program
     EXPECT_EQ(platform.messages[0].caption, "失败");
     EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::None);
     EXPECT_TRUE(platform.terminateRequested);
-    EXPECT_EQ(program.form().caption(), app::TForm1::designedCaption());
+    EXPECT_EQ(program.form().caption(), model::TForm1::designedCaption());
 }
 
 class MissingTableFile : public TablesStartup, public ::testing::WithParamInterface<std::string> {};

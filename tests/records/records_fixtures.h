@@ -64,7 +64,7 @@ inline auto withScoreFile(std::string bytes) {
 inline auto withUsers(std::string users, std::string current) {
     return [users = std::move(users), current = std::move(current)](TempProgramFolder& folder) {
         ui::qt::IniSettingsStore store(folder / "Quorvin.ini");
-        store.openKey(app::SettingsKeyPath, true);
+        store.openKey(model::SettingsKeyPath, true);
         store.writeString("Users", ui::toGbk(users));
         store.writeString("CurrentUser", ui::toGbk(current));
     };
@@ -73,7 +73,7 @@ inline auto withUsers(std::string users, std::string current) {
 // A text value of the settings file as the next run reads it (UTF-8).
 inline std::optional<std::string> storedText(const TempProgramFolder& folder, const char* name) {
     ui::qt::IniSettingsStore store(folder / "Quorvin.ini");
-    store.openKey(app::SettingsKeyPath, false);
+    store.openKey(model::SettingsKeyPath, false);
     const auto gbk = store.readString(name);
     if (!gbk) return std::nullopt;
     return ui::fromGbk(*gbk);

@@ -3,11 +3,11 @@
 #include <functional>
 
 #include "app/program.h"
+#include "model/typing_types.h"
 #include "records/score_query.h"
 #include "records/score_query_window.h"
 #include "records_fixtures.h"
 #include "running_program.h"
-#include "session/typing_types.h"
 
 namespace quorvin::testing {
 namespace {
@@ -79,9 +79,9 @@ TEST(ScoreQuery, TheFilterBoxesStartAtAllAndOfferTheUsersAndTheTypes) {
         EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
         ASSERT_EQ(w.ComboBox2.items().size(), 24u);
         EXPECT_EQ(ui::fromGbk(w.ComboBox2.items()[0]), "所有类型");
-        for (int type = 0; type < session::TypingTypeCount; ++type)
+        for (int type = 0; type < model::TypingTypeCount; ++type)
             EXPECT_EQ(w.ComboBox2.items()[static_cast<std::size_t>(type + 1)],
-                      session::typingTypeCaption(type));
+                      model::typingTypeCaption(type));
         EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
     });
 }

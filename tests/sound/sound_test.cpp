@@ -24,8 +24,8 @@ class SoundTest : public ::testing::Test {
 
     TempProgramFolder folder;
     data::MediaResources resources;
-    app::Settings settings;
-    session::PracticeSession session;
+    model::Settings settings;
+    model::PracticeSession session;
     RecordingAudio audio;
     sound::Sound sound{audio, resources, settings, session, folder.path()};
 };

@@ -20,8 +20,8 @@ class RunningProgram {
     TempProgramFolder folder;
     std::unique_ptr<app::Program> program;
 
-    app::TForm1& form() { return program->form(); }
-    session::PracticeSession& practice() { return program->practice(); }
+    model::TForm1& form() { return program->form(); }
+    model::PracticeSession& practice() { return program->practice(); }
 
     // A key as the keyboard delivers it: down with its text, then up.
     void press(int key, ui::ShiftState shift = ui::NoModifier, const char* text = nullptr);

@@ -13,7 +13,7 @@
 #include "ui/rich_line.h"
 #include "ui/track_bar.h"
 
-namespace quorvin::app {
+namespace quorvin::model {
 
 // The main window in its designed state: every control at its place, with its font, colour
 // and caption. Behaviour is attached by the program; this class only lays the window out.
@@ -85,6 +85,10 @@ class TForm1 : public ui::Form {
     ui::PopupMenu& PopupMenu1;  // help
     ui::PopupMenu& PopupMenu2;  // leave
 
+    // A session exists, running or paused, while the setup controls are hidden. This is what
+    // key handlers ask; Button1's caption only tells Button1Click what a click means.
+    bool sessionShown() const { return !RadioGroup1.visible(); }
+
     // Groupings the logic walks over.
     std::array<ui::Label*, 4> targetLabels() { return {&Label1, &Label2, &Label3, &Label4}; }
     std::array<ui::Label*, 4> codeLabels() { return {&Label11, &Label12, &Label13, &Label14}; }
@@ -96,4 +100,4 @@ class TForm1 : public ui::Form {
     }
 };
 
-}  // namespace quorvin::app
+}  // namespace quorvin::model

@@ -1,11 +1,11 @@
-#include "typing_types.h"
+#include "model/typing_types.h"
 
 #include <array>
 #include <stdexcept>
 
 #include "ui/gbk.h"
 
-namespace quorvin::session {
+namespace quorvin::model {
 
 namespace {
 
@@ -61,12 +61,8 @@ std::vector<std::string> durationCaptions() {
     return captions;
 }
 
-bool showsTwoTargets(int type) {
-    return type == 5 || type == 6 || type == 11 || type == 16;
-}
-
 bool isFileArticle(int type) {
     return type == 19 || type == 21 || type == 22;
 }
 
-}  // namespace quorvin::session
+}  // namespace quorvin::model

@@ -1,10 +1,10 @@
-#include "app/main_window.h"
+#include "model/main_window.h"
 
 #include <gtest/gtest.h>
 
 #include "ui/gbk.h"
 
-namespace quorvin::app {
+namespace quorvin::model {
 namespace {
 
 namespace colours = ui::colours;
@@ -119,4 +119,4 @@ TEST(MainWindowLayout, MenusListTheirItemsInOrder) {
 }
 
 }  // namespace
-}  // namespace quorvin::app
+}  // namespace quorvin::model

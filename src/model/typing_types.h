@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvin::session {
+namespace quorvin::model {
 
 // The 23 typing types, numbered as RadioGroup1 lists them.
 inline constexpr int TypingTypeCount = 23;
@@ -21,9 +21,7 @@ inline constexpr int DurationCount = 6;
 int durationSeconds(int index);
 std::vector<std::string> durationCaptions();
 
-// Types whose board shows two targets (slots 1 and 3).
-bool showsTwoTargets(int type);
 // Article types read from a file chosen in ComboBox1.
 bool isFileArticle(int type);
 
-}  // namespace quorvin::session
+}  // namespace quorvin::model

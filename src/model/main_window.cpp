@@ -1,9 +1,9 @@
-#include "main_window.h"
+#include "model/main_window.h"
 
-#include "session/typing_types.h"
+#include "model/typing_types.h"
 #include "ui/gbk.h"
 
-namespace quorvin::app {
+namespace quorvin::model {
 
 namespace {
 
@@ -92,9 +92,9 @@ std::string TForm1::designedCaption() {
 TForm1::TForm1()
     : ui::Form("TForm1"),
       RadioGroup1(radioGroup(*this, "RadioGroup1", {5, 4, 353, 126},
-                             "打字类型:", session::typingTypeCaptions(), 4)),
+                             "打字类型:", model::typingTypeCaptions(), 4)),
       RadioGroup2(radioGroup(*this, "RadioGroup2", {361, 4, 87, 126},
-                             "测试时间:", session::durationCaptions(), 1)),
+                             "测试时间:", model::durationCaptions(), 1)),
       CheckBox1(checkBox(*this, "CheckBox1", {454, 5, 105, 17}, "关闭背景音乐")),
       CheckBox2(checkBox(*this, "CheckBox2", {454, 24, 107, 17}, "关闭打中音效")),
       CheckBox3(checkBox(*this, "CheckBox3", {454, 43, 105, 17}, "关闭汉字读音")),
@@ -188,4 +188,4 @@ TForm1::TForm1()
     PopupMenu2.add("N9", ui::toGbk("退出系统"));
 }
 
-}  // namespace quorvin::app
+}  // namespace quorvin::model

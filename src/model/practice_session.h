@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace quorvin::session {
+namespace quorvin::model {
 
 // The one record of session state. Start resets only the fields its steps name; the others
 // keep their values from session to session.
@@ -27,4 +27,4 @@ struct PracticeSession {
     std::int32_t MusicAllowed = 1;
 };
 
-}  // namespace quorvin::session
+}  // namespace quorvin::model

@@ -1,10 +1,10 @@
-#include "session/typing_types.h"
+#include "model/typing_types.h"
 
 #include <gtest/gtest.h>
 
 #include "ui/gbk.h"
 
-namespace quorvin::session {
+namespace quorvin::model {
 namespace {
 
 TEST(TypingTypes, FamiliesSplitAtTheirDocumentedBoundaries) {
@@ -37,4 +37,4 @@ TEST(TypingTypes, DurationsInSeconds) {
 }
 
 }  // namespace
-}  // namespace quorvin::session
+}  // namespace quorvin::model
