@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
   libgif-dev libzip-dev libbz2-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
