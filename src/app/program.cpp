@@ -10,7 +10,7 @@ Program::Program(ui::Platform& platform, std::filesystem::path programFolder)
     : platform_(platform),
       programFolder_(std::move(programFolder)),
       sound_(platform.audio(), resources_, settings_, session_, programFolder_),
-      boards_(form_, session_, platform_, sound_, GameStartLeft),
+      boards_(form_, session_, platform_, sound_, tables_, resources_, settings_, GameStartLeft),
       lifecycle_(form_, session_, platform_, sound_, boards_, settings_),
       clock_(form_, session_, lifecycle_) {
     for (const auto& timer : form_.timers())
@@ -24,8 +24,10 @@ void Program::wireHandlers() {
         lifecycle_.FormKeyDown(key, shift);
     };
     form_.Edit1.onKeyDown = [this](int& key, ui::ShiftState shift) {
-        lifecycle_.SessionKeyDown(key, shift);
+        if (!lifecycle_.SessionKeyDown(key, shift)) boards_.Edit1HintKey(key);
     };
+    form_.Edit1.onKeyPress = [this](ui::KeyChar& ch) { boards_.Edit1KeyPress(ch); };
+    form_.Timer8.onTimer = [this] { boards_.Timer8Timer(); };
     for (ui::Edit* line : form_.typedLines()) {
         line->onKeyDown = [this](int& key, ui::ShiftState shift) {
             lifecycle_.SessionKeyDown(key, shift, /*hideHintLine=*/true);

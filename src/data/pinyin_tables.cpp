@@ -78,6 +78,20 @@ const orvcharsetpy2& PYsGroups::operator[](int g) const {
     return groups_[static_cast<std::size_t>(g) - 1];
 }
 
+int PYsGroups::groupHolding(int position) {
+    if (position >= 1 && position <= 34) return (position + 1) / 2;
+    if (position >= 35 && position <= 37) return 18;
+    if (position >= 38 && position <= 40) return 19;
+    return 0;
+}
+
+int PYsGroups::readingCount(int g) const {
+    int count = 0;
+    for (const std::string& spelling : (*this)[g].Spellings)
+        if (!spelling.empty()) ++count;
+    return count;
+}
+
 DataFileStatus PinyinTables::load(const std::filesystem::path& folder) {
     auto status = loadLineTable(folder, kPYsFile, kPYsMinLine, parsePYsLine, PYsTable);
     PYsGroupTable.build(PYsTable);

@@ -74,6 +74,10 @@ class PYsGroups {
     void build(const LineTable<orvcharsetPYs>& pys);
     // Group g, 1 to kCount; any other number gives an empty group.
     const orvcharsetpy2& operator[](int g) const;
+    // The group that holds PYsTable position p, or 0 for a position in none.
+    static int groupHolding(int position);
+    // How many readings group g has: 2 or 3, fewer when the table ran short.
+    int readingCount(int g) const;
 
   private:
     std::array<orvcharsetpy2, kCount> groups_{};

@@ -6,6 +6,7 @@ namespace quorvin::session {
 enum class BoardOutcome {
     Ready,  // Start goes on to its final step
     Stop,   // Start stops here (the family has reported why)
+    End,    // the session ends at once and Start stops (the family has reported why)
 };
 
 // The hand-over from Start to the family that runs a type's board.

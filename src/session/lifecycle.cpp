@@ -70,7 +70,15 @@ void SessionLifecycle::StartSession() {
     if (!choicesComplete(type)) return;
     showSessionLook(type);
     routeSessionKeys(type);
-    if (boards_.PrepareBoard(type) == BoardOutcome::Stop) return;
+    switch (boards_.PrepareBoard(type)) {
+        case BoardOutcome::Ready:
+            break;
+        case BoardOutcome::Stop:
+            return;
+        case BoardOutcome::End:
+            EndSession();
+            return;
+    }
     form_.Button1.setCaption(runningMarker());
     session_.SessionType = type;
     form_.Button2.setEnabled(true);
