@@ -107,6 +107,32 @@ drill30)
   [[ $last == abc* ]] || fail "the new score line is not the current user's: $last"
   [[ $(printf '%s' "$last" | iconv -f GBK -t UTF-8) == *0:0:30* ]] || fail "no 0:0:30 in: $last"
   ;;
+wubi13)
+  # 一级简码 for 30 seconds, typed by a learner who knows the 25 codes but not which four
+  # characters are shown: every code followed by Space, round after round.
+  lines_before=$(wc -l < "$work/orvScore.dat")
+  "$work/quorvin" &
+  pid=$!
+  main=$(window '^Quorvin .*----abc$')
+  click 187 49                    # the type 一级简码, third column, second row
+  click 358 482                   # 开始
+  codes=$(printf '%s ' {a..y})
+  end=$((SECONDS + 28))
+  while ((SECONDS < end)); do xdotool type --delay 40 "$codes"; done
+  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
+  radio_group1 || fail "the 30-second session did not end by itself"
+  quit_through_menu
+  wait_exit
+  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
+  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
+  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
+  field() { printf '%s' "$last" | cut -b "$(($1 + 1))-$(($1 + 20))" | iconv -f GBK -t UTF-8 | tr -d ' '; }
+  [[ $(field 100) == 一级简码 ]] || fail "the new score line is not of 一级简码: $(field 100)"
+  total=$(field 140) rate=$(field 160)
+  [[ ${total%字} -ge 20 ]] || fail "only $total characters were judged"
+  [[ ${rate%%[.%]*} -ge 10 ]] || fail "the accuracy is $rate"
+  echo "一级简码: $total characters, $rate"
+  ;;
 sound)
   # A sound server of the test's own with a silent sink whose monitor we record.
   export XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/run/pulse"
