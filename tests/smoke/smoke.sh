@@ -131,7 +131,7 @@ wubi13)
   total=$(field 140) rate=$(field 160)
   [[ ${total%字} -ge 20 ]] || fail "only $total characters were judged"
   [[ ${rate%%[.%]*} -ge 10 ]] || fail "the accuracy is $rate"
-  echo "一级简码: $total characters, $rate"
+  echo "一级简码: $total, $rate"
   ;;
 sound)
   # A sound server of the test's own with a silent sink whose monitor we record.
