@@ -430,7 +430,8 @@ class Reproducible(unittest.TestCase):
             import sources
         finally:
             sys.path.pop(0)
-        missing = [f for src in sources.SOURCES for f in src.files if not os.path.exists(f)]
+        missing = [f for src in sources.SOURCES + sources.NPM_SOURCES for f in src.files
+                   if not os.path.exists(f)]
         if missing:
             self.skipTest("source packages not installed: " + " ".join(missing))
         # --check writes nothing; it fails when a table differs from what the sources give.
