@@ -10,7 +10,8 @@ using model::Family;
 Boards::Boards(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
                sound::Sound& sound, const data::PracticeTables& tables,
                const data::MediaResources& resources, const model::Settings& settings,
-               const int& gameStartLeft)
+               const int& gameStartLeft, const std::filesystem::path& programFolder,
+               const int& lineLimit)
     : form_(form),
       session_(session),
       platform_(platform),
@@ -19,7 +20,7 @@ Boards::Boards(model::TForm1& form, model::PracticeSession& session, ui::Platfor
       pinyinDrill_(form, session, platform, sound, hitDisplay_, tables.pinyin, settings),
       wubiDrill_(form, session, platform, sound, hitDisplay_, tables.wubi, resources),
       typingGame_(form, session, platform, sound, gameStartLeft),
-      articleBoard_(form, session) {}
+      articleBoard_(form, session, platform, programFolder, lineLimit) {}
 
 session::BoardOutcome Boards::refuseEmptyTable(int type) {
     platform_.messageBox(model::typingTypeCaption(type) + ui::toGbk("的练习字库是空的，无法练习。"),
@@ -46,10 +47,13 @@ session::BoardOutcome Boards::PrepareBoard(int type) {
             typingGame_.PrepareBoard(type);
             break;
         case Family::Article:
-            articleBoard_.PrepareBoard(type);
-            break;
+            return articleBoard_.PrepareBoard(type);
     }
     return session::BoardOutcome::Ready;
+}
+
+void Boards::RadioGroup1Click() {
+    articleBoard_.RadioGroup1Click(form_.RadioGroup1.itemIndex());
 }
 
 int Boards::sessionType() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "articles/article_board.h"
 #include "data/media_resources.h"
 #include "data/practice_tables.h"
@@ -25,9 +27,12 @@ class Boards : public session::BoardPreparer {
     Boards(model::TForm1& form, model::PracticeSession& session, ui::Platform& platform,
            sound::Sound& sound, const data::PracticeTables& tables,
            const data::MediaResources& resources, const model::Settings& settings,
-           const int& gameStartLeft);
+           const int& gameStartLeft, const std::filesystem::path& programFolder,
+           const int& lineLimit);
 
     session::BoardOutcome PrepareBoard(int type) override;
+    // RadioGroup1Click, for the families that list something for the type chosen.
+    void RadioGroup1Click();
     // FormKeyPress: judges a character of a letter drill or game, while a session exists.
     void FormKeyPress(ui::KeyChar ch);
     // Edit1KeyPress and the hint keys of Edit1KeyDown, while a Pinyin or Wubi drill exists.
@@ -41,6 +46,7 @@ class Boards : public session::BoardPreparer {
     drills::PinyinDrill& pinyinDrill() { return pinyinDrill_; }
     drills::WubiDrill& wubiDrill() { return wubiDrill_; }
     drills::TypingGame& typingGame() { return typingGame_; }
+    articles::ArticleBoard& articleBoard() { return articleBoard_; }
 
   private:
     // The type of the session on show, or -1 when idle.

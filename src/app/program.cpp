@@ -10,7 +10,8 @@ Program::Program(ui::Platform& platform, std::filesystem::path programFolder)
     : platform_(platform),
       programFolder_(std::move(programFolder)),
       sound_(platform.audio(), resources_, settings_, session_, programFolder_),
-      boards_(form_, session_, platform_, sound_, tables_, resources_, settings_, GameStartLeft),
+      boards_(form_, session_, platform_, sound_, tables_, resources_, settings_, GameStartLeft,
+              programFolder_, LineLimit),
       lifecycle_(form_, session_, platform_, sound_, boards_, settings_),
       clock_(form_, session_, lifecycle_) {
     for (const auto& timer : form_.timers())
@@ -35,7 +36,10 @@ void Program::wireHandlers() {
     }
     form_.Button1.onClick = [this] { lifecycle_.Button1Click(); };
     form_.Button2.onClick = [this] { lifecycle_.EndSession(); };
-    form_.RadioGroup1.onClick = [this] { lifecycle_.RadioGroup1Click(); };
+    form_.RadioGroup1.onClick = [this] {
+        lifecycle_.RadioGroup1Click();
+        boards_.RadioGroup1Click();
+    };
     form_.Button4.onClick = [this] { showMenuAtCursor(form_.PopupMenu2); };
     form_.Button5.onClick = [this] { showMenuAtCursor(form_.PopupMenu1); };
     for (auto& item : form_.PopupMenu2.items()) {

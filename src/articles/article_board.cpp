@@ -1,11 +1,31 @@
 #include "articles/article_board.h"
 
+#include "articles/digit_pages.h"
+#include "model/typing_types.h"
+#include "ui/gbk.h"
+
 namespace quorvin::articles {
 
-ArticleBoard::ArticleBoard(model::TForm1& form, model::PracticeSession& session)
-    : form_(form), session_(session) {}
+ArticleBoard::ArticleBoard(model::TForm1& form, model::PracticeSession& session,
+                           ui::Platform& platform, std::filesystem::path programFolder,
+                           const int& lineLimit)
+    : form_(form),
+      session_(session),
+      platform_(platform),
+      programFolder_(std::move(programFolder)),
+      lineLimit_(lineLimit) {}
 
-void ArticleBoard::PrepareBoard(int type) {
+void ArticleBoard::RadioGroup1Click(int type) {
+    if (!model::isFileArticle(type)) return;
+    form_.ComboBox1.setItems({});
+    form_.ComboBox1.setPrompt(ui::toGbk(type == 19   ? "选择英文练习文章"
+                                        : type == 21 ? "选择拼音练习文章"
+                                                     : "选择五笔练习文章"));
+    list_.list(programFolder_ / (type == 19 ? "English" : "Chinese"));
+    form_.ComboBox1.setItems(list_.displayTexts());
+}
+
+session::BoardOutcome ArticleBoard::PrepareBoard(int type) {
     session_.MusicAllowed = 0;
     session_.TypedTotal = 0;
     session_.ErrorTotal = 0;
@@ -15,7 +35,25 @@ void ArticleBoard::PrepareBoard(int type) {
     session_.CorrectCodes = 0;
     session_.TotalCount = 0;
     session_.ErrorCount = 0;
+    setUpScreen(type);
 
+    if (type == 20) {
+        form_.Label17.setCaption(ui::toGbk("随机数字文章"));
+        NextDigitPage(session_.TotalCount + session_.ErrorCount, lineLimit_, platform_, lines_);
+        ShowPage();
+    } else {
+        form_.Label17.setCaption(articleTitle(form_.ComboBox1.text()));
+        if (!loadArticle()) return session::BoardOutcome::End;
+        LoadNextPage(text_, lineLimit_, lines_);
+        ShowPage();
+    }
+    form_.Edit2.setEnabled(true);
+    form_.setFocus(form_.Edit2);
+    form_.Edit1.hide();
+    return session::BoardOutcome::Ready;
+}
+
+void ArticleBoard::setUpScreen(int type) {
     for (ui::Label* l : form_.targetLabels()) {
         l->setEnabled(false);
         l->hide();
@@ -52,10 +90,28 @@ void ArticleBoard::PrepareBoard(int type) {
         form_.Label16.setEnabled(true);
         form_.Label16.show();
     }
+}
 
-    form_.Edit2.setEnabled(true);
-    form_.setFocus(form_.Edit2);
-    form_.Edit1.hide();
+bool ArticleBoard::loadArticle() {
+    const ArticleList::Entry* entry = list_.entryAt(form_.ComboBox1.itemIndex());
+    if (entry && text_.load(entry->path)) return true;
+    platform_.messageBox(form_.ComboBox1.text() + ui::toGbk("文件打开失败！"), ui::toGbk("错误"),
+                         ui::MessageIcon::Error);
+    return false;
+}
+
+void ArticleBoard::ShowPage() {
+    const auto sources = form_.sourceLines();
+    const auto typed = form_.typedLines();
+    for (std::size_t k = 0; k < lines_.size(); ++k) {
+        sources[k]->setText(lines_[k]);
+        // A typed line takes as many bytes as its source line; an empty one has no limit.
+        typed[k]->setMaxLength(lines_[k].size());
+    }
+    for (std::size_t k = 0; k < lines_.size(); ++k)
+        sources[k]->paint(0, lines_[k].size(), ui::colours::Highlight);
+    for (ui::Edit* line : typed)
+        line->setText({});
 }
 
 }  // namespace quorvin::articles

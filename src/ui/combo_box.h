@@ -26,8 +26,11 @@ class ComboBox : public Control {
         set(itemIndex_, index, Property::ItemIndex);
     }
 
-    // The chosen item's text, empty when none is chosen.
-    std::string text() const { return itemIndex_ < 0 ? std::string() : items_[itemIndex_]; }
+    // The chosen item's text; the prompt when none is chosen.
+    std::string text() const { return itemIndex_ < 0 ? prompt_ : items_[itemIndex_]; }
+    // What the box shows while no item is chosen.
+    const std::string& prompt() const { return prompt_; }
+    void setPrompt(std::string prompt) { set(prompt_, std::move(prompt), Property::Text); }
 
     int dropDownCount() const { return dropDownCount_; }
     void setDropDownCount(int n) { set(dropDownCount_, n, Property::Items); }
@@ -45,6 +48,7 @@ class ComboBox : public Control {
 
   private:
     std::vector<std::string> items_;
+    std::string prompt_;
     int itemIndex_ = -1;
     int dropDownCount_ = 8;
 };

@@ -134,8 +134,7 @@ TEST_F(ClockTest, ArticleStatisticsCountBytesAndBackspaces) {
 }
 
 TEST_F(ClockTest, ChineseArticlesCountCharactersNotBytes) {
-    run.form().ComboBox1.setItems({ui::toGbk("3.静夜思")});
-    run.form().ComboBox1.setItemIndex(0);
+    run.chooseArticle(21, "静夜思.txt");
     auto& s = run.practice();
     run.start(21, 1);
     s.TypedTotal = 7;
@@ -150,8 +149,7 @@ TEST_F(ClockTest, ALongArticleTitleIsCutWholeCharactersAt100Bytes) {
     std::string title;
     for (int i = 0; i < 60; ++i)
         title += "长";
-    run.form().ComboBox1.setItems({ui::toGbk("1.x" + title)});
-    run.form().ComboBox1.setItemIndex(0);
+    run.chooseArticle(19, "x" + title + ".txt");
     run.start(19, 1);
     seconds(60);
     ASSERT_EQ(recorded.size(), 1u);

@@ -73,8 +73,7 @@ TEST(LifecycleKeys, EscapeReachesTheSessionThroughEdit1WithoutKeyPreview) {
 TEST(LifecycleKeys, EscapeInATypedLineHidesTheHintLineAndEnds) {
     RunningProgram run;
     auto& f = run.form();
-    f.ComboBox1.setItems({"a.txt"});
-    f.ComboBox1.setItemIndex(0);
+    run.chooseArticle(21, "a.txt");
     run.start(21);
     f.setKeyPreview(false);
     ASSERT_EQ(f.keyTarget(), &f.Edit2);

@@ -16,11 +16,6 @@ std::string utf8(const std::string& gbk) {
 
 class LifecycleTest : public ::testing::Test {
   protected:
-    // File articles need a chosen article; the listing of article folders is not part of this.
-    void chooseArticle() {
-        run.form().ComboBox1.setItems({ui::toGbk("样例.txt")});
-        run.form().ComboBox1.setItemIndex(0);
-    }
     State state() { return run.program->lifecycle().state(); }
 
     RunningProgram run;
@@ -214,7 +209,7 @@ TEST_F(LifecycleTest, ArticleScreenAndPasteBlocking) {
 
 TEST_F(LifecycleTest, ChineseArticlesLeaveTheInputMethodToTheLearnerUntilAnotherTypeStarts) {
     auto& f = run.form();
-    chooseArticle();
+    run.chooseArticle(21, "样例.txt");
     run.start(21);
     EXPECT_FALSE(f.applyImeModes());
     EXPECT_TRUE(f.Label16.visible());
@@ -229,7 +224,7 @@ TEST_F(LifecycleTest, ChineseArticlesLeaveTheInputMethodToTheLearnerUntilAnother
 }
 
 TEST_F(LifecycleTest, WubiArticleHidesTheReadingLine) {
-    chooseArticle();
+    run.chooseArticle(22, "样例.txt");
     run.start(22);
     EXPECT_FALSE(run.form().Label8.visible());
     EXPECT_TRUE(run.form().Label16.visible());

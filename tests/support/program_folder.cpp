@@ -42,6 +42,7 @@ void TempProgramFolder::copyAllDataFromBuild() {
 }
 
 void TempProgramFolder::write(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories((path_ / name).parent_path());
     std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
     out << bytes;
     if (!out) throw std::runtime_error("cannot write " + name);

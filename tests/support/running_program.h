@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/program.h"
 #include "headless_platform.h"
@@ -28,6 +29,9 @@ class RunningProgram {
     void escape(ui::ShiftState shift = ui::NoModifier) { press(ui::vk::Escape, shift, "\x1b"); }
     // Chooses type and duration as the idle learner does and clicks Start.
     void start(int type, int durationIndex = 0);
+    // Puts an article file (name in UTF-8, text in GBK) into the type's folder, chooses the
+    // type and then the article from the list, as the idle learner does.
+    void chooseArticle(int type, const std::string& name, const std::string& text = "abc\r\n");
 };
 
 }  // namespace quorvin::testing

@@ -128,6 +128,9 @@ class ComboBoxView final : public ControlView {
             case ui::Property::ItemIndex:
                 showIndex();
                 break;
+            case ui::Property::Text:
+                widget_.setPlaceholderText(toQt(box_.prompt()));
+                break;
             default:
                 break;
         }
