@@ -20,7 +20,8 @@ Boards::Boards(model::TForm1& form, model::PracticeSession& session, ui::Platfor
       pinyinDrill_(form, session, platform, sound, hitDisplay_, tables.pinyin, settings),
       wubiDrill_(form, session, platform, sound, hitDisplay_, tables.wubi, resources),
       typingGame_(form, session, platform, sound, gameStartLeft),
-      articleBoard_(form, session, platform, programFolder, lineLimit) {}
+      articleBoard_(form, session, platform, tables, resources, programFolder, lineLimit),
+      lineJudging_(form, session, sound, articleBoard_) {}
 
 session::BoardOutcome Boards::refuseEmptyTable(int type) {
     platform_.messageBox(model::typingTypeCaption(type) + ui::toGbk("的练习字库是空的，无法练习。"),

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "articles/article_board.h"
+#include "articles/line_judging.h"
 #include "data/media_resources.h"
 #include "data/practice_tables.h"
 #include "drills/hit_display.h"
@@ -31,6 +32,9 @@ class Boards : public session::BoardPreparer {
            const int& lineLimit);
 
     session::BoardOutcome PrepareBoard(int type) override;
+    void PauseBoard() override { articleBoard_.suspendWorker(); }
+    void ContinueBoard() override { articleBoard_.resumeWorker(); }
+    void EndBoard() override { articleBoard_.endWorker(); }
     // RadioGroup1Click, for the families that list something for the type chosen.
     void RadioGroup1Click();
     // FormKeyPress: judges a character of a letter drill or game, while a session exists.
@@ -47,6 +51,7 @@ class Boards : public session::BoardPreparer {
     drills::WubiDrill& wubiDrill() { return wubiDrill_; }
     drills::TypingGame& typingGame() { return typingGame_; }
     articles::ArticleBoard& articleBoard() { return articleBoard_; }
+    articles::LineJudging& lineJudging() { return lineJudging_; }
 
   private:
     // The type of the session on show, or -1 when idle.
@@ -63,6 +68,7 @@ class Boards : public session::BoardPreparer {
     drills::WubiDrill wubiDrill_;
     drills::TypingGame typingGame_;
     articles::ArticleBoard articleBoard_;
+    articles::LineJudging lineJudging_;
 };
 
 }  // namespace quorvin::app

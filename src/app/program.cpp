@@ -29,11 +29,17 @@ void Program::wireHandlers() {
     };
     form_.Edit1.onKeyPress = [this](ui::KeyChar& ch) { boards_.Edit1KeyPress(ch); };
     form_.Timer8.onTimer = [this] { boards_.Timer8Timer(); };
-    for (ui::Edit* line : form_.typedLines()) {
-        line->onKeyDown = [this](int& key, ui::ShiftState shift) {
+    const auto typedLines = form_.typedLines();
+    for (std::size_t k = 0; k < typedLines.size(); ++k) {
+        typedLines[k]->onKeyDown = [this, k](int& key, ui::ShiftState shift) {
+            boards_.lineJudging().EditKeyDown(k, key);
             lifecycle_.SessionKeyDown(key, shift, /*hideHintLine=*/true);
         };
+        typedLines[k]->onKeyUp = [this, k](int&, ui::ShiftState) {
+            boards_.lineJudging().EditKeyUp(k);
+        };
     }
+    boards_.articleBoard().endSession = [this] { lifecycle_.EndSession(); };
     form_.Button1.onClick = [this] { lifecycle_.Button1Click(); };
     form_.Button2.onClick = [this] { lifecycle_.EndSession(); };
     form_.RadioGroup1.onClick = [this] {

@@ -1,5 +1,7 @@
 #include "articles/article_board.h"
 
+#include <system_error>
+
 #include "articles/digit_pages.h"
 #include "model/typing_types.h"
 #include "ui/gbk.h"
@@ -7,13 +9,20 @@
 namespace quorvin::articles {
 
 ArticleBoard::ArticleBoard(model::TForm1& form, model::PracticeSession& session,
-                           ui::Platform& platform, std::filesystem::path programFolder,
-                           const int& lineLimit)
+                           ui::Platform& platform, const data::PracticeTables& tables,
+                           const data::MediaResources& resources,
+                           std::filesystem::path programFolder, const int& lineLimit)
     : form_(form),
       session_(session),
       platform_(platform),
+      tables_(tables),
+      resources_(resources),
       programFolder_(std::move(programFolder)),
       lineLimit_(lineLimit) {}
+
+ArticleBoard::~ArticleBoard() {
+    endWorker();
+}
 
 void ArticleBoard::RadioGroup1Click(int type) {
     if (!model::isFileArticle(type)) return;
@@ -26,6 +35,8 @@ void ArticleBoard::RadioGroup1Click(int type) {
 }
 
 session::BoardOutcome ArticleBoard::PrepareBoard(int type) {
+    endWorker();
+    type_ = type;
     session_.MusicAllowed = 0;
     session_.TypedTotal = 0;
     session_.ErrorTotal = 0;
@@ -39,18 +50,100 @@ session::BoardOutcome ArticleBoard::PrepareBoard(int type) {
 
     if (type == 20) {
         form_.Label17.setCaption(ui::toGbk("随机数字文章"));
-        NextDigitPage(session_.TotalCount + session_.ErrorCount, lineLimit_, platform_, lines_);
+        DigitPageReady =
+            NextDigitPage(session_.TotalCount + session_.ErrorCount, lineLimit_, platform_, lines_);
         ShowPage();
     } else {
         form_.Label17.setCaption(articleTitle(form_.ComboBox1.text()));
         if (!loadArticle()) return session::BoardOutcome::End;
-        LoadNextPage(text_, lineLimit_, lines_);
-        ShowPage();
+        loadPage();
     }
     form_.Edit2.setEnabled(true);
     form_.setFocus(form_.Edit2);
     form_.Edit1.hide();
+    if ((type == 21 || type == 22) && !startWorker(type)) return session::BoardOutcome::Stop;
     return session::BoardOutcome::Ready;
+}
+
+void ArticleBoard::NextPage() {
+    if (type_ == 20) {
+        DigitPageReady =
+            NextDigitPage(session_.TotalCount + session_.ErrorCount, lineLimit_, platform_, lines_);
+        if (!DigitPageReady) {
+            if (endSession) endSession();
+            return;
+        }
+        ShowPage();
+        form_.Edit2.setEnabled(true);
+        form_.setFocus(form_.Edit2);
+        return;
+    }
+    if (text_.Exhausted) {
+        if (endSession) endSession();
+        return;
+    }
+    loadPage();
+    if (lines_[0].empty() && text_.Exhausted && endSession) endSession();
+}
+
+bool ArticleBoard::textExhausted() const {
+    return type_ == 20 ? !DigitPageReady : text_.Exhausted;
+}
+
+void ArticleBoard::loadPage() {
+    const int taken = LoadNextPage(text_, lineLimit_, lines_);
+    ShowPage();
+    if (taken > 0) {
+        form_.Edit2.setEnabled(true);
+        form_.setFocus(form_.Edit2);
+    }
+}
+
+bool ArticleBoard::startWorker(int type) {
+    try {
+        if (type == 21) {
+            pinyinWorker_ = std::make_unique<drills::TPYThread>(platform_, form_, tables_.pinyin);
+            pinyinWorker_->start();
+        } else {
+            wubiWorker_ =
+                std::make_unique<drills::TWBThread>(platform_, form_, tables_.wubi, resources_);
+            wubiWorker_->start();
+        }
+        return true;
+    } catch (const std::system_error& error) {
+        pinyinWorker_.reset();
+        wubiWorker_.reset();
+        platform_.messageBox(ui::toGbk("创建线程发生错误:") + "\r" + ui::toGbk(error.what()),
+                             ui::toGbk("错误"), ui::MessageIcon::None);
+        return false;
+    }
+}
+
+drills::HintWorker* ArticleBoard::worker() const {
+    if (pinyinWorker_) return pinyinWorker_.get();
+    return wubiWorker_.get();
+}
+
+drills::HintWorkerState ArticleBoard::HintWorkerState() const {
+    const drills::HintWorker* w = worker();
+    return w ? w->state() : drills::HintWorkerState::None;
+}
+
+void ArticleBoard::handOverHints(const drills::HintNext& next) {
+    if (drills::HintWorker* w = worker()) w->handOver(next);
+}
+
+void ArticleBoard::suspendWorker() {
+    if (drills::HintWorker* w = worker()) w->suspend();
+}
+
+void ArticleBoard::resumeWorker() {
+    if (drills::HintWorker* w = worker()) w->resume();
+}
+
+void ArticleBoard::endWorker() {
+    pinyinWorker_.reset();
+    wubiWorker_.reset();
 }
 
 void ArticleBoard::setUpScreen(int type) {

@@ -14,6 +14,11 @@ class BoardPreparer {
   public:
     virtual ~BoardPreparer() = default;
     virtual BoardOutcome PrepareBoard(int type) = 0;
+    // Pause, Continue and the end of a session (End or time-out), for a board that keeps
+    // something running beside the window's timers.
+    virtual void PauseBoard() {}
+    virtual void ContinueBoard() {}
+    virtual void EndBoard() {}
 };
 
 }  // namespace quorvin::session

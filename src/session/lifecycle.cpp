@@ -167,6 +167,7 @@ void SessionLifecycle::routeSessionKeys(int type) {
 
 void SessionLifecycle::PauseSession() {
     form_.Label16.hide();
+    boards_.PauseBoard();
     session_.SessionType = form_.RadioGroup1.itemIndex();
     form_.Timer1.setEnabled(false);
     form_.Edit1.setEnabled(false);
@@ -177,6 +178,7 @@ void SessionLifecycle::PauseSession() {
 void SessionLifecycle::ContinueSession() {
     form_.Label16.show();
     form_.Label17.show();
+    boards_.ContinueBoard();
     platform_.bringToFront(form_);
     form_.Edit1.setEnabled(true);
     form_.setKeyPreview(false);
@@ -297,6 +299,7 @@ void SessionLifecycle::restoreIdleControls() {
 
 void SessionLifecycle::EndSession() {
     releaseArticle(form_, form_.RadioGroup1.itemIndex());
+    boards_.EndBoard();
     session_.MusicAllowed = 1;
     sound_.PlayMusic("Test1.mp3");
     platform_.bringToFront(form_);
@@ -322,6 +325,7 @@ void SessionLifecycle::SessionTimeOut() {
     form_.Label16.hide();
     form_.Label17.hide();
     releaseArticle(form_, form_.RadioGroup1.itemIndex());
+    boards_.EndBoard();
     session_.MusicAllowed = 1;
     sound_.PlayMusic("Test1.mp3");
     form_.Label6.setCaption(SessionSummary(form_));

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "audio.h"
 #include "clipboard.h"
@@ -76,8 +77,12 @@ class Platform {
     // A uniform draw from 0 .. range - 1.
     virtual int random(int range) = 0;
 
-    // Runs a call on the user-interface thread and waits for it (from any thread).
-    virtual void runOnUiThread(const std::function<void()>& call) = 0;
+    // Queues a call to run on the user-interface thread and returns at once (from any
+    // thread); the caller that needs the result waits for it itself, so that it can stop
+    // waiting when the user-interface thread is waiting for it in turn.
+    virtual void postToUiThread(std::function<void()> call) = 0;
+    // A new thread running body; throws std::system_error when none can be made.
+    virtual std::thread startThread(std::function<void()> body) = 0;
 
     // Asks the application to end once control returns to its event loop.
     virtual void terminate() = 0;

@@ -186,22 +186,20 @@ TEST_F(WindowsTest, ClosingTheMainWindowLetsTheOthersGoUnclosed) {
     EXPECT_FALSE(other->isVisible());
 }
 
-TEST(PlatformTest, RunsCallsOnTheUserInterfaceThreadAndWaits) {
+TEST(PlatformTest, CallsPostedFromAnotherThreadRunLaterOnTheUserInterfaceThread) {
     QtPlatform platform;
     const QThread* uiThread = QThread::currentThread();
-    const QThread* ranOn = nullptr;
-    std::atomic<bool> returned = false;
-    std::thread worker([&] {
-        platform.runOnUiThread([&] { ranOn = QThread::currentThread(); });
-        returned = ranOn != nullptr;  // set before the call returned
+    std::atomic<const QThread*> ranOn = nullptr;
+    std::atomic<bool> posted = false;
+    std::thread worker = platform.startThread([&] {
+        platform.postToUiThread([&] { ranOn = QThread::currentThread(); });
+        posted = true;  // the post returns without waiting for the call
     });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return returned.load(); }, 2000));
     worker.join();
-    EXPECT_EQ(ranOn, uiThread);
-
-    bool direct = false;
-    platform.runOnUiThread([&] { direct = true; });
-    EXPECT_TRUE(direct);
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(ranOn.load(), nullptr);  // not before the event loop runs
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ranOn.load() != nullptr; }, 2000));
+    EXPECT_EQ(ranOn.load(), uiThread);
 }
 
 TEST(PlatformTest, RandomDrawsCoverTheRangeAndNothingElse) {

@@ -1,5 +1,8 @@
 #include "headless_platform.h"
 
+#include <system_error>
+#include <utility>
+
 #include "ui/gbk.h"
 #include "ui/qt/ini_settings_store.h"
 
@@ -61,36 +64,55 @@ int HeadlessPlatform::random(int range) {
     return ((draw % range) + range) % range;
 }
 
-void HeadlessPlatform::runOnUiThread(const std::function<void()>& call) {
-    if (std::this_thread::get_id() == uiThread_) {
-        call();
-        return;
+void HeadlessPlatform::postToUiThread(std::function<void()> call) {
+    {
+        std::lock_guard lock(mutex_);
+        posted_.push_back(std::move(call));
     }
-    Posted posted{call, false};
-    std::unique_lock lock(mutex_);
-    posted_.push_back(&posted);
-    done_.wait(lock, [&] { return posted.finished; });
+    posted_changed_.notify_all();
+}
+
+std::thread HeadlessPlatform::startThread(std::function<void()> body) {
+    if (!threadFailure.empty()) {
+        const std::string failure = std::exchange(threadFailure, {});
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again),
+                                failure);
+    }
+    return std::thread(std::move(body));
 }
 
 int HeadlessPlatform::pump() {
     int ran = 0;
     for (;;) {
-        Posted* next = nullptr;
+        std::function<void()> next;
         {
             std::lock_guard lock(mutex_);
             if (posted_.empty()) break;
-            next = posted_.front();
+            next = std::move(posted_.front());
             posted_.pop_front();
         }
-        next->call();
+        next();
         ++ran;
-        {
-            std::lock_guard lock(mutex_);
-            next->finished = true;
-        }
-        done_.notify_all();
     }
     return ran;
+}
+
+bool HeadlessPlatform::pumpUntil(const std::function<bool()>& done,
+                                 std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        pump();
+        if (done()) return true;
+        std::unique_lock lock(mutex_);
+        // Woken by the next post; a condition that changes without one is seen within 1 ms.
+        posted_changed_.wait_for(lock, std::chrono::milliseconds(1),
+                                 [&] { return !posted_.empty(); });
+        if (std::chrono::steady_clock::now() > deadline) {
+            lock.unlock();
+            pump();
+            return done();
+        }
+    }
 }
 
 }  // namespace quorvin::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -53,11 +54,19 @@ class HeadlessPlatform : public ui::Platform {
     ui::LocalTime localTime() override { return now; }
     std::int64_t monotonicMilliseconds() override { return clock_.now(); }
     int random(int range) override;
-    void runOnUiThread(const std::function<void()>& call) override;
+    void postToUiThread(std::function<void()> call) override;
+    std::thread startThread(std::function<void()> body) override;
     void terminate() override { terminateRequested = true; }
 
     // Runs the user-interface calls other threads have posted; returns how many ran.
     int pump();
+    // Runs posted calls as they come until done() holds; false when it still does not after
+    // timeout (a hang the test reports instead of waiting forever).
+    bool pumpUntil(const std::function<bool()>& done,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+    // The error the next startThread throws instead of making a thread, when not empty.
+    std::string threadFailure;
 
     // Answers for the next message boxes (Ok when none is queued).
     std::deque<ui::MessageAnswer> messageAnswers;
@@ -93,12 +102,8 @@ class HeadlessPlatform : public ui::Platform {
     MemoryClipboard clipboard_;
     std::thread::id uiThread_;
     std::mutex mutex_;
-    std::condition_variable done_;
-    struct Posted {
-        std::function<void()> call;
-        bool finished = false;
-    };
-    std::deque<Posted*> posted_;
+    std::condition_variable posted_changed_;
+    std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace quorvin::testing

@@ -123,13 +123,12 @@ int QtPlatform::random(int range) {
     return std::uniform_int_distribution<int>(0, range - 1)(random_);
 }
 
-void QtPlatform::runOnUiThread(const std::function<void()>& call) {
-    if (QThread::currentThread() == uiThread_->thread()) {
-        call();
-        return;
-    }
-    QMetaObject::invokeMethod(
-        uiThread_.get(), [&call] { call(); }, Qt::BlockingQueuedConnection);
+void QtPlatform::postToUiThread(std::function<void()> call) {
+    QMetaObject::invokeMethod(uiThread_.get(), std::move(call), Qt::QueuedConnection);
+}
+
+std::thread QtPlatform::startThread(std::function<void()> body) {
+    return std::thread(std::move(body));
 }
 
 void QtPlatform::terminate() {

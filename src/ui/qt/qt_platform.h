@@ -43,7 +43,8 @@ class QtPlatform final : public ui::Platform {
     ui::LocalTime localTime() override;
     std::int64_t monotonicMilliseconds() override { return monotonic_.elapsed(); }
     int random(int range) override;
-    void runOnUiThread(const std::function<void()>& call) override;
+    void postToUiThread(std::function<void()> call) override;
+    std::thread startThread(std::function<void()> body) override;
     void terminate() override;
 
     // The main window's form: secondary windows centre on it and modal ones stay above it, and
