@@ -20,3 +20,11 @@ for preset in ci sanitize; do
   echo "== $preset tests"
   (cd "build/$preset" && ctest --output-on-failure -j"$jobs")
 done
+
+# The threads of the article hints, under the thread sanitizer (their test needs no data).
+echo "== tsan build"
+cmake --preset tsan
+cmake --build build/tsan -j"$jobs" --target hint_worker_test
+echo "== tsan tests"
+(cd build/tsan && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+  ctest --output-on-failure -j"$jobs" -R '^Hint')

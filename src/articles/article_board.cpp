@@ -130,6 +130,10 @@ drills::HintWorkerState ArticleBoard::HintWorkerState() const {
 }
 
 void ArticleBoard::handOverHints(const drills::HintNext& next) {
+    // A release that leaves the cursor where it was (F1's own, Shift) would only look up the
+    // same text again, and put the first reading back over the one F1 has just shown.
+    if (next == lastHandedOver_) return;
+    lastHandedOver_ = next;
     if (drills::HintWorker* w = worker()) w->handOver(next);
 }
 
@@ -144,6 +148,7 @@ void ArticleBoard::resumeWorker() {
 void ArticleBoard::endWorker() {
     pinyinWorker_.reset();
     wubiWorker_.reset();
+    lastHandedOver_ = {};
 }
 
 void ArticleBoard::setUpScreen(int type) {

@@ -82,6 +82,7 @@ class ArticleBoard {
     PageLines lines_;
     std::unique_ptr<drills::TPYThread> pinyinWorker_;
     std::unique_ptr<drills::TWBThread> wubiWorker_;
+    drills::HintNext lastHandedOver_;
 };
 
 }  // namespace quorvin::articles
