@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "articles/article_encoding.h"
 #include "articles/digit_pages.h"
 #include "model/typing_types.h"
 #include "ui/gbk.h"
@@ -192,7 +193,16 @@ void ArticleBoard::setUpScreen(int type) {
 
 bool ArticleBoard::loadArticle() {
     const ArticleList::Entry* entry = list_.entryAt(form_.ComboBox1.itemIndex());
-    if (entry && text_.load(entry->path)) return true;
+    if (entry && text_.load(entry->path)) {
+        const std::size_t replaced = convertUtf8Article(text_.bytes);
+        // Told once per file and run: the stand-ins are the same at every Start.
+        if (replaced > 0 && toldReplacements_.insert(entry->path).second)
+            platform_.messageBox(
+                form_.ComboBox1.text() + ui::toGbk("中有 " + std::to_string(replaced) +
+                                                   " 个字符无法用 GBK 表示，练习时显示为“?”。"),
+                ui::toGbk("提示"), ui::MessageIcon::Information);
+        return true;
+    }
     platform_.messageBox(form_.ComboBox1.text() + ui::toGbk("文件打开失败！"), ui::toGbk("错误"),
                          ui::MessageIcon::Error);
     return false;

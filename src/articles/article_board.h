@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "articles/article_list.h"
 #include "articles/article_text.h"
@@ -83,6 +84,7 @@ class ArticleBoard {
     std::unique_ptr<drills::TPYThread> pinyinWorker_;
     std::unique_ptr<drills::TWBThread> wubiWorker_;
     drills::HintNext lastHandedOver_;
+    std::set<std::filesystem::path> toldReplacements_;
 };
 
 }  // namespace quorvin::articles

@@ -102,5 +102,41 @@ TEST(ArticleBoard, TheDigitArticleStartsWithSixLinesOfDigits) {
     }
 }
 
+TEST(ArticleBoard, UTF8ArticlesAreTypedAsGBKAndStandInsAreToldOnce) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string firstLine;  // GBK
+        std::size_t messages;
+    } cases[] = {
+        {"gbk.txt", ui::toGbk("春眠不觉晓"), ui::toGbk("春眠不觉晓"), 0},
+        {"ascii.txt", "plain?", "plain?", 0},
+        {"utf8.txt", "\xEF\xBB\xBF春眠 café", ui::toGbk("春眠 café"), 0},
+        {"emoji.txt", "春\xF0\x9F\x98\x80眠?", ui::toGbk("春?眠?"), 1},
+        // Not valid UTF-8 (a lone continuation byte): used as it is.
+        {"bytes.txt",
+         "a\x80\x81"
+         "b",
+         "a\x80\x81"
+         "b",
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RunningProgram run;
+        run.chooseArticle(21, c.name, c.bytes + "\r\n");
+        for (int start = 0; start < 2; ++start) {
+            run.start(21);
+            EXPECT_EQ(run.form().RichEdit1.text(), c.firstLine);
+            run.escape();
+        }
+        ASSERT_EQ(run.platform.messages.size(), c.messages);
+        if (c.messages) {
+            EXPECT_EQ(run.platform.messages[0].text,
+                      "1.emoji中有 1 个字符无法用 GBK 表示，练习时显示为“?”。");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvin::testing
