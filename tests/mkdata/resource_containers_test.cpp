@@ -197,7 +197,7 @@ TEST(MkdataCommand, BuildsWhatItIsAskedForAndRefusesTheRest) {
         std::set<std::string> files;
     };
     std::set<std::string> everything = kContainers;
-    everything.insert({"Test0.mp3", "Test1.mp3", "orvScore.dat"});
+    everything.insert({"Test0.mp3", "Test1.mp3", "orvScore.dat", "English", "Chinese"});
     for (const char* table : {"wb1", "wb2", "wbzg", "wbOne", "wbs", "wbTwo", "wbMulti", "PYs",
                               "PYOne", "PYTwo", "PYMulti"}) {
         everything.insert(std::string(table) + ".dat");
@@ -205,6 +205,7 @@ TEST(MkdataCommand, BuildsWhatItIsAskedForAndRefusesTheRest) {
     const std::vector<Case> cases = {
         {"all", 0, everything},
         {"resources", 0, kContainers},
+        {"articles", 0, {"English", "Chinese"}},
         {"nonsense", 2, {}},
         {"", 2, {}},  // no output folder
     };

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "mkdata/articles.h"
 #include "mkdata/decipher_command.h"
 #include "mkdata/music.h"
 #include "mkdata/practice_tables_writer.h"
@@ -38,6 +39,12 @@ constexpr Product kProducts[] = {
      "             of " QUORVIN_DATA_SOURCE_DIR,
      [](const std::filesystem::path& outDir) {
          quorvin::mkdata::buildPracticeTables(QUORVIN_DATA_SOURCE_DIR, outDir);
+     }},
+    {"articles",
+     "English/*.txt, Chinese/*.txt (the shipped articles, GBK with CR LF), made from\n"
+     "             " QUORVIN_DATA_SOURCE_DIR "/articles",
+     [](const std::filesystem::path& outDir) {
+         quorvin::mkdata::buildArticles(QUORVIN_DATA_SOURCE_DIR, outDir);
      }},
 };
 
