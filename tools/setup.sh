@@ -14,9 +14,13 @@ packages=(
   # a sound server with a silent sink, so the tests hear what the trainer plays
   pulseaudio pulseaudio-utils
   xvfb xauth xdotool x11-utils imagemagick
+  # a real Chinese input method (Pinyin and Wubi 86) for the article smoke tests
+  fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 dbus-x11
   # sources of the practice tables, for the import tool and its reproducibility check
   rime-data-wubi rime-data-pinyin-simp rime-data-terra-pinyin unicode-data python3-jieba
   opencc libopencc-data
+  # sources of the shipped articles, for tools/import/import_articles.py
+  fortunes-zh miscfiles
 )
 
 # npm (with Node.js) only where no npm is installed: a machine may have its own Node.js.

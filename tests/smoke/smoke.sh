@@ -170,6 +170,65 @@ sound)
     echo "heard through $decoder: RMS $rms"
   done
   ;;
+ime_wubi | ime_pinyin)
+  # A learner's real input method: fcitx5 on a session bus of its own (the test runs under
+  # dbus-run-session), with a private home, active from the start.
+  if [[ $scenario == ime_wubi ]]; then engine=wbx type_y=106 type_name=五笔文章; else
+    engine=pinyin type_y=87 type_name=拼音文章; fi
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
+  mkdir -p "$XDG_CONFIG_HOME/fcitx5" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  printf '[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=%s\n\n' "$engine" \
+    >"$XDG_CONFIG_HOME/fcitx5/profile"
+  printf '[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n[Groups/0/Items/1]\nName=%s\n' \
+    "$engine" >>"$XDG_CONFIG_HOME/fcitx5/profile"
+  printf 'Layout=\n\n[GroupOrder]\n0=Default\n' >>"$XDG_CONFIG_HOME/fcitx5/profile"
+  printf '[Behavior]\nActiveByDefault=True\n' >"$XDG_CONFIG_HOME/fcitx5/config"
+  fcitx5 -d --replace >"$work/fcitx5.log" 2>&1 || fail "fcitx5 did not start"
+  trap 'kill "$pid" 2>/dev/null || true; fcitx5-remote -e 2>/dev/null || true; rm -rf "$work"' EXIT
+  sleep 2
+  # The article folder holds one text, so it is the first item of the list.
+  rm -f "$work"/Chinese/*
+  printf '%s\r\n' "春眠不觉晓，处处闻啼鸟。" | iconv -f UTF-8 -t GBK >"$work/Chinese/春晓.txt"
+  lines_before=$(wc -l < "$work/orvScore.dat")
+  QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx "$work/quorvin" &
+  pid=$!
+  main=$(window '^Quorvin .*----abc$')
+  click 273 "$type_y"             # the article type, fourth column
+  click 669 59                    # the article list, then its first item
+  xdotool key Down Return
+  sleep 0.5
+  click 358 482                   # 开始: 30 seconds
+  sleep 1
+  if [[ $engine == wbx ]]; then
+    # 春 眠 by full codes, 不 by its code and Space, then 你 where 觉 stands: four characters
+    # committed, one of them wrong. The letters of 晓 stay in composition.
+    for code in dwjf hnan 'gii ' wqiy jat; do xdotool type --delay 100 "$code"; sleep 0.3; done
+    committed=4 wrong_least=1 wrong_most=1
+  else
+    # Five syllables, each committed by Space as its first candidate: five characters whatever
+    # the candidates are; the last syllable stays in composition.
+    for syllable in 'chun ' 'mian ' 'bu ' 'jue ' 'xiao ' chu; do
+      xdotool type --delay 100 "$syllable"; sleep 0.3
+    done
+    committed=5 wrong_least=0 wrong_most=5
+  fi
+  sleep 29
+  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
+  radio_group1 || fail "the 30-second article did not end by itself"
+  quit_through_menu
+  wait_exit
+  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
+  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
+  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
+  field() { printf '%s' "$last" | cut -b "$(($1 + 1))-$(($1 + 20))" | iconv -f GBK -t UTF-8 | tr -d ' '; }
+  [[ $(field 100) == "$type_name" ]] || fail "the new score line is not of $type_name: $(field 100)"
+  total=$(field 140) errors=$(field 180)
+  [[ $total == "${committed}字" ]] ||
+    fail "$total judged, not the $committed characters committed (composition is never judged)"
+  ((errors >= wrong_least && errors <= wrong_most)) || fail "$errors errors"
+  [[ $(printf '%s' "$last" | iconv -f GBK -t UTF-8) == *春晓* ]] || fail "no article name: $last"
+  echo "$type_name through fcitx5 $engine: $total, $errors errors"
+  ;;
 missing_library)
   rm "$work/wbrc2.dll"
   before=$(untouched)
