@@ -21,7 +21,6 @@ void ArticleList::list(const fs::path& folder) {
     // learner sees in a file manager.
     std::sort(files.begin(), files.end(),
               [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
-    if (files.size() > kCapacity) files.resize(kCapacity);
     for (const fs::path& file : files) {
         const std::string number = std::to_string(entries_.size() + 1);
         entries_.push_back({number + "." + ui::toGbk(file.stem().string()), file});

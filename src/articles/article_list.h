@@ -9,15 +9,13 @@ namespace quorvin::articles {
 // The article files of one folder, as ComboBox1 lists them: entry n is item n - 1.
 class ArticleList {
   public:
-    static constexpr std::size_t kCapacity = 300;
-
     struct Entry {
         std::string displayText;  // GBK: "3.春晓"
         std::filesystem::path path;
     };
 
-    // Rebuilds the list from the folder: every entry that is not a folder, by name, at most
-    // kCapacity of them. A missing folder lists nothing.
+    // Rebuilds the list from the folder: every entry that is not a folder, by name; a folder
+    // of more than 300 files is listed whole. A missing folder lists nothing.
     void list(const std::filesystem::path& folder);
 
     const std::vector<Entry>& entries() const { return entries_; }

@@ -136,7 +136,7 @@ TEST(ArticleList, ListsFilesByNameWithoutTheirLastExtension) {
     std::filesystem::remove_all(folder);
 }
 
-TEST(ArticleList, KeepsTheFirst300) {
+TEST(ArticleList, ListsMoreThan300FilesWhole) {
     const auto folder = std::filesystem::temp_directory_path() / "quorvin-article-many";
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
@@ -144,8 +144,9 @@ TEST(ArticleList, KeepsTheFirst300) {
         std::ofstream(folder / (std::to_string(1000 + i) + ".txt")) << "t";
     ArticleList list;
     list.list(folder);
-    ASSERT_EQ(list.entries().size(), ArticleList::kCapacity);
-    EXPECT_EQ(list.entries().back().displayText, "300.1299");
+    ASSERT_EQ(list.entries().size(), 305u);
+    EXPECT_EQ(list.entries()[299].displayText, "300.1299");
+    EXPECT_EQ(list.entries().back().displayText, "305.1304");
     std::filesystem::remove_all(folder);
 }
 
