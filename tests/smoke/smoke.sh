@@ -53,6 +53,20 @@ shown() { [[ $(colours "$@") -gt 1 ]]; }
 button1() { shown 324 468 69 29; }
 radio_group1() { shown 5 4 353 126; }
 
+# After a 30-second session: waits for its time-out, quits through the menu and puts the one
+# score line the session added into $last.
+timed_out_score_line() {
+  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
+  radio_group1 || fail "the 30-second session did not end by itself"
+  quit_through_menu
+  wait_exit
+  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
+  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
+  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
+}
+# A column of $last from byte $1 + 1, 20 bytes, as UTF-8 without blanks.
+field() { printf '%s' "$last" | cut -b "$(($1 + 1))-$(($1 + 20))" | iconv -f GBK -t UTF-8 | tr -d ' '; }
+
 # The files of the program folder with their sizes and times: a start-up that fails must not
 # touch any of them.
 untouched() { (cd "$work" && find . -type f -printf '%p %s %T@\n' | sort); }
@@ -95,13 +109,7 @@ drill30)
   click 358 482                   # 开始: the first type and duration, a 30-second letter drill
   xdotool type --delay 120 'abcdxyzabcd'
   sleep 29
-  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
-  radio_group1 || fail "the 30-second session did not end by itself"
-  quit_through_menu
-  wait_exit
-  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
-  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
-  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
+  timed_out_score_line
   bytes=$(printf '%s' "$last" | wc -c)
   [[ $bytes -eq 360 ]] || fail "the new score line is $bytes bytes, not 360"
   [[ $last == abc* ]] || fail "the new score line is not the current user's: $last"
@@ -119,14 +127,7 @@ wubi13)
   codes=$(printf '%s ' {a..y})
   end=$((SECONDS + 28))
   while ((SECONDS < end)); do xdotool type --delay 40 "$codes"; done
-  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
-  radio_group1 || fail "the 30-second session did not end by itself"
-  quit_through_menu
-  wait_exit
-  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
-  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
-  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
-  field() { printf '%s' "$last" | cut -b "$(($1 + 1))-$(($1 + 20))" | iconv -f GBK -t UTF-8 | tr -d ' '; }
+  timed_out_score_line
   [[ $(field 100) == 一级简码 ]] || fail "the new score line is not of 一级简码: $(field 100)"
   total=$(field 140) rate=$(field 160)
   [[ ${total%字} -ge 20 ]] || fail "only $total characters were judged"
@@ -213,14 +214,7 @@ ime_wubi | ime_pinyin)
     committed=5 wrong_least=0 wrong_most=5
   fi
   sleep 29
-  for _ in $(seq 30); do radio_group1 && break; sleep 1; done
-  radio_group1 || fail "the 30-second article did not end by itself"
-  quit_through_menu
-  wait_exit
-  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
-  [[ $(wc -l < "$work/orvScore.dat") -eq $((lines_before + 1)) ]] || fail "no new score line"
-  last=$(tail -n 1 "$work/orvScore.dat" | tr -d '\r\n')
-  field() { printf '%s' "$last" | cut -b "$(($1 + 1))-$(($1 + 20))" | iconv -f GBK -t UTF-8 | tr -d ' '; }
+  timed_out_score_line
   [[ $(field 100) == "$type_name" ]] || fail "the new score line is not of $type_name: $(field 100)"
   total=$(field 140) errors=$(field 180)
   [[ $total == "${committed}字" ]] ||
