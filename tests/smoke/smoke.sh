@@ -183,10 +183,17 @@ ime_wubi | ime_pinyin)
   printf '[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n[Groups/0/Items/1]\nName=%s\n' \
     "$engine" >>"$XDG_CONFIG_HOME/fcitx5/profile"
   printf 'Layout=\n\n[GroupOrder]\n0=Default\n' >>"$XDG_CONFIG_HOME/fcitx5/profile"
-  printf '[Behavior]\nActiveByDefault=True\n' >"$XDG_CONFIG_HOME/fcitx5/config"
-  fcitx5 -d --replace >"$work/fcitx5.log" 2>&1 || fail "fcitx5 did not start"
-  trap 'kill "$pid" 2>/dev/null || true; fcitx5-remote -e 2>/dev/null || true; rm -rf "$work"' EXIT
+  # Active from the start, and without the pop-up naming the input method, which can catch
+  # the test's first click.
+  printf '[Behavior]\nActiveByDefault=True\nShowInputMethodInformation=False\n%s\n' \
+    'ShowInputMethodInformationWhenFocusIn=False' >"$XDG_CONFIG_HOME/fcitx5/config"
+  # Kept in the foreground so the test owns it and can wait for its end before the private
+  # home goes; its ibus frontend stays off, since it writes into that home while it stops.
+  fcitx5 --replace --disable=ibusfrontend >"$work/fcitx5.log" 2>&1 &
+  ime=$!
+  trap 'kill "$pid" "$ime" 2>/dev/null || true; wait "$ime" 2>/dev/null || true; rm -rf "$work"' EXIT
   sleep 2
+  kill -0 "$ime" 2>/dev/null || fail "fcitx5 did not start: $(cat "$work/fcitx5.log")"
   # The article folder holds one text, so it is the first item of the list.
   rm -f "$work"/Chinese/*
   printf '%s\r\n' "春眠不觉晓，处处闻啼鸟。" | iconv -f UTF-8 -t GBK >"$work/Chinese/春晓.txt"
