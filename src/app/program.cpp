@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/help_menu.h"
 #include "records/score_query_window.h"
 #include "records/user_window.h"
 #include "ui/gbk.h"
@@ -48,6 +49,16 @@ void Program::wireHandlers() {
     };
     form_.Button4.onClick = [this] { showMenuAtCursor(form_.PopupMenu2); };
     form_.Button5.onClick = [this] { showMenuAtCursor(form_.PopupMenu1); };
+    for (auto& item : form_.PopupMenu1.items()) {
+        if (item.name == "N2")
+            item.onClick = [this] { N2Click(); };
+        else
+            item.onClick = [this, name = item.name] { openHelpItem(name); };
+    }
+    form_.Button6.onClick = [this] { displayMode_.Button6Click(); };
+    form_.onWindowStateChange = [this](ui::WindowState from, ui::WindowState to) {
+        displayMode_.windowStateChanged(from, to);
+    };
     for (auto& item : form_.PopupMenu2.items()) {
         if (item.name == "N7") item.onClick = [this] { N7Click(); };
         if (item.name == "N8") item.onClick = [this] { N8Click(); };
@@ -91,6 +102,18 @@ void Program::N7Click() {
 void Program::N8Click() {
     records::TForm3 window(scoreHistory_.table(), users_.UserNames(), SortAscending);
     platform_.showModal(window);
+}
+
+void Program::N2Click() {
+    // One about box at a time; a second click brings it back to the front.
+    if (!aboutBox()) aboutBox_ = std::make_unique<TForm2>();
+    platform_.showModeless(*aboutBox_);
+}
+
+void Program::openHelpItem(const std::string& item) {
+    // The desktop tells of a document it cannot open; the program says nothing more.
+    for (const auto& document : helpDocuments(item, programFolder_))
+        platform_.openDocument(document.string());
 }
 
 void Program::showCurrentUser() {

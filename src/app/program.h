@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include "app/about_box.h"
 #include "app/boards.h"
+#include "app/display_mode.h"
 #include "app/settings.h"
 #include "data/media_resources.h"
 #include "data/practice_tables.h"
@@ -37,6 +39,9 @@ class Program {
     session::SessionLifecycle& lifecycle() { return lifecycle_; }
     session::SessionClock& clock() { return clock_; }
     Boards& boards() { return boards_; }
+    DisplayMode& displayMode() { return displayMode_; }
+    // The about box while it is open.
+    TForm2* aboutBox() { return aboutBox_ && !aboutBox_->closed() ? aboutBox_.get() : nullptr; }
     data::MediaResources& resources() { return resources_; }
     const data::PracticeTables& tables() const { return tables_; }
     model::Settings& settings() { return settings_; }
@@ -68,6 +73,9 @@ class Program {
     // The leave menu's user window and score query window.
     void N7Click();
     void N8Click();
+    // The help menu's about box and documents.
+    void N2Click();
+    void openHelpItem(const std::string& item);
     void showCurrentUser();
 
     ui::Platform& platform_;
@@ -81,6 +89,8 @@ class Program {
     Boards boards_;
     session::SessionLifecycle lifecycle_;
     session::SessionClock clock_;
+    DisplayMode displayMode_{form_, platform_, LineLimit, GameStartLeft};
+    std::unique_ptr<TForm2> aboutBox_;
     records::ScoreHistory scoreHistory_{platform_, programFolder_ / records::ScoreFileName};
     records::UserList users_{settings_.UsersText, settings_.CurrentUser};
 };

@@ -39,6 +39,8 @@ bool Program::FormCreate() {
 }
 
 void Program::FormClose() {
+    // The run ends with its main window: no window of it stays behind.
+    if (TForm2* box = aboutBox()) box->close();
     tables_.wubi.releaseRawTables();
     if (SettingsKey) {
         writeShutdownSettings(*SettingsKey, form_, settings_);

@@ -156,6 +156,8 @@ TForm1::TForm1()
     setCaption(designedCaption());
     setClientSize(ClientWidth, ClientHeight);
     setBorderStyle(ui::BorderStyle::Single);
+    // The desktop's maximise is the other way into full screen.
+    setMaximizeBox(true);
     setPosition(ui::FormPosition::ScreenCenter);
     setBackground(colours::ButtonFace);
     setFont(song(14));

@@ -104,6 +104,15 @@ void Form::commitText(std::string_view gbk) {
     keyUp(vk::ProcessKey, NoModifier);
 }
 
+void Form::reportWindowState(WindowState w) {
+    // What the desktop did stands as the last command: the learner may have done it.
+    if (w != WindowState::Minimized) requestedWindowState_ = w;
+    if (w == windowState_) return;
+    const WindowState from = windowState_;
+    windowState_ = w;
+    if (onWindowStateChange) onWindowStateChange(from, w);
+}
+
 void Form::close() {
     if (closed_) return;
     closed_ = true;

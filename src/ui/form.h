@@ -16,7 +16,7 @@ namespace quorvin::ui {
 class Clipboard;
 
 enum class BorderStyle { Sizeable, Single, Dialog, None };
-enum class WindowState { Normal, Maximized };
+enum class WindowState { Normal, Maximized, Minimized };
 enum class FormPosition { Designed, ScreenCenter, MainFormCenter };
 
 // A window: owns its controls, timers and menus, holds the keyboard focus and routes keys.
@@ -66,8 +66,24 @@ class Form : public Control {
 
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle b) { set(borderStyle_, b, Property::BorderStyle); }
+    // Whether the desktop may maximise the window from its frame (a fixed border keeps its
+    // size otherwise).
+    bool maximizeBox() const { return maximizeBox_; }
+    void setMaximizeBox(bool m) { set(maximizeBox_, m, Property::BorderStyle); }
+
+    // The state the desktop last reported for the window.
     WindowState windowState() const { return windowState_; }
-    void setWindowState(WindowState w) { set(windowState_, w, Property::WindowState); }
+    // Asks the desktop to maximise or restore the window, as a command: it is sent even when
+    // the window is in that state already, and its outcome arrives through reportWindowState.
+    void setWindowState(WindowState w) {
+        requestedWindowState_ = w;
+        notify(Property::WindowState);
+    }
+    WindowState requestedWindowState() const { return requestedWindowState_; }
+    // What the desktop did to the window, whoever asked: the learner's own maximise, restore
+    // or minimise included. Runs onWindowStateChange on a change.
+    void reportWindowState(WindowState w);
+    std::function<void(WindowState from, WindowState to)> onWindowStateChange;
     FormPosition position() const { return position_; }
     void setPosition(FormPosition p) { position_ = p; }
 
@@ -132,6 +148,8 @@ class Form : public Control {
     std::string caption_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     WindowState windowState_ = WindowState::Normal;
+    WindowState requestedWindowState_ = WindowState::Normal;
+    bool maximizeBox_ = false;
     FormPosition position_ = FormPosition::Designed;
     Colour background_ = colours::ButtonFace;
     bool keyPreview_ = false;

@@ -69,6 +69,7 @@ class Platform {
     // Opens a document (UTF-8 path) or an address with the desktop's default handler.
     virtual bool openDocument(const std::string& target) = 0;
     virtual void bringToFront(Form& form) = 0;
+    // The whole screen the main window is on, panels included: what a full-screen window covers.
     virtual Size screenSize() = 0;
 
     virtual LocalTime localTime() = 0;

@@ -247,6 +247,12 @@ void FormView::showEvent(QShowEvent* event) {
 }
 
 void FormView::applyFrame() {
+    // Without a border the window covers the screen, and the desktop's full-screen state draws
+    // no frame: re-creating the window without one would race the desktop's own state changes.
+    if (form_->borderStyle() == ui::BorderStyle::None) {
+        applyWindowState();
+        return;
+    }
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     switch (form_->borderStyle()) {
@@ -255,11 +261,11 @@ void FormView::applyFrame() {
             break;
         case ui::BorderStyle::Single:
             flags |= Qt::WindowMinimizeButtonHint;
+            if (form_->maximizeBox()) flags |= Qt::WindowMaximizeButtonHint;
             break;
         case ui::BorderStyle::Dialog:
             break;
         case ui::BorderStyle::None:
-            flags = Qt::Window | Qt::FramelessWindowHint;
             break;
     }
     if (flags != windowFlags()) {
@@ -272,9 +278,10 @@ void FormView::applyFrame() {
 }
 
 void FormView::applySize() {
-    if (form_->windowState() == ui::WindowState::Maximized) return;
+    if (form_->requestedWindowState() == ui::WindowState::Maximized) return;
     const QSize size(form_->clientWidth(), form_->clientHeight());
-    if (form_->borderStyle() == ui::BorderStyle::Sizeable) {
+    // A fixed size would also keep the desktop from maximising the window.
+    if (form_->borderStyle() == ui::BorderStyle::Sizeable || form_->maximizeBox()) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         resize(size);
@@ -283,18 +290,60 @@ void FormView::applySize() {
     }
 }
 
+namespace {
+
+constexpr Qt::WindowStates kCovering = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+ui::WindowState modelState(Qt::WindowStates states) {
+    if (states & Qt::WindowMinimized) return ui::WindowState::Minimized;
+    if (states & kCovering) return ui::WindowState::Maximized;
+    return ui::WindowState::Normal;
+}
+
+}  // namespace
+
 void FormView::applyWindowState() {
-    const bool wasMaximized = windowState() & Qt::WindowMaximized;
-    if (form_->windowState() == ui::WindowState::Maximized) {
-        // A fixed size would keep the window from covering the screen.
+    const Qt::WindowStates states = windowState();
+    const bool wasCovering = states & (kCovering | Qt::WindowMinimized);
+    if (form_->requestedWindowState() == ui::WindowState::Maximized) {
+        // A fixed size would keep the window from covering the screen. Without a border it
+        // covers the desktop's panels too.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowState(windowState() | Qt::WindowMaximized);
+        const Qt::WindowState covering = form_->borderStyle() == ui::BorderStyle::None
+                                             ? Qt::WindowFullScreen
+                                             : Qt::WindowMaximized;
+        setWindowState((states & ~(kCovering | Qt::WindowMinimized)) | covering);
         return;
     }
-    setWindowState(windowState() & ~Qt::WindowMaximized);
+    // A desktop may bring back the state the window had before full screen (maximised); the
+    // restore is then asked for again when that state arrives.
+    restoreRetries_ = wasCovering ? 2 : 0;
+    setWindowState(states & ~(kCovering | Qt::WindowMinimized));
     applySize();
-    if (wasMaximized && placed_) place();
+    if (wasCovering && placed_) place();
+}
+
+void FormView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !form_) return;
+    // Told once the desktop has finished with the window, and then as it stands: a switch of
+    // the frame passes through states of its own on the way.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!form_) return;
+            const Qt::WindowStates states = windowState();
+            if (restoreRetries_ > 0 && (states & kCovering) &&
+                form_->requestedWindowState() == ui::WindowState::Normal) {
+                --restoreRetries_;
+                setWindowState(states & ~kCovering);
+                return;
+            }
+            restoreRetries_ = 0;
+            form_->reportWindowState(modelState(states));
+        },
+        Qt::QueuedConnection);
 }
 
 void FormView::place() {

@@ -44,6 +44,8 @@ class FormView : public QWidget, private ui::ControlObserver {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Maximise, restore and minimise, whoever made them, reach the model.
+    void changeEvent(QEvent* event) override;
     // Tab is a key for the model, never a focus move of Qt's own.
     bool focusNextPrevChild(bool next) override;
 
@@ -72,6 +74,7 @@ class FormView : public QWidget, private ui::ControlObserver {
     bool closingFromWindow_ = false;
     bool forwardingKey_ = false;
     bool movingFocus_ = false;
+    int restoreRetries_ = 0;
 };
 
 }  // namespace quorvin::ui::qt

@@ -104,9 +104,10 @@ void QtPlatform::bringToFront(ui::Form& form) {
 }
 
 ui::Size QtPlatform::screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const FormView* main = mainView();
+    const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
     if (!screen) return {};
-    const QSize size = screen->availableGeometry().size();
+    const QSize size = screen->geometry().size();
     return {size.width(), size.height()};
 }
 
