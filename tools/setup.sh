@@ -14,6 +14,8 @@ packages=(
   # a sound server with a silent sink, so the tests hear what the trainer plays
   pulseaudio pulseaudio-utils
   xvfb xauth xdotool x11-utils imagemagick
+  # a window manager, so that the full-screen test maximises, minimises and restores for real
+  openbox wmctrl
   # a real Chinese input method (Pinyin and Wubi 86) for the article smoke tests
   fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 dbus-x11
   # sources of the practice tables, for the import tool and its reproducibility check

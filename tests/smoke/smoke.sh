@@ -19,10 +19,22 @@ window() {
   echo "$id"
 }
 
-# Clicks at a point of the main window's client area.
+# Finds the main window and waits until it has drawn its start button: a click that comes
+# before the window is ready for input is lost.
+main_window() {
+  main=$(window '^Quorvin .*----abc$')
+  for _ in $(seq 40); do button1 && break; sleep 0.25; done
+  button1 || fail "the main window shows no start button"
+  sleep 0.5
+}
+
+# Clicks at a point of the main window's client area (taken from the window itself: under a
+# window manager, xdotool's geometry is the frame's).
 click() {
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  local info
+  info=$(xwininfo -id "$main")
+  xdotool mousemove "$(($(awk '/Absolute upper-left X/{print $4}' <<<"$info") + $1))" \
+    "$(($(awk '/Absolute upper-left Y/{print $4}' <<<"$info") + $2))" click 1
   sleep 0.3
 }
 
@@ -79,7 +91,7 @@ session)
   before=$(contents)
   "$work/quorvin" &
   pid=$!
-  main=$(window '^Quorvin .*----abc$')
+  main_window
   button1 && radio_group1 || fail "the idle window lacks its start button or type choice"
   click 358 482                   # 开始: a 30-second capital-letter drill
   ! button1 && ! radio_group1 || fail "Start did not switch to the session look"
@@ -105,7 +117,7 @@ drill30)
   lines_before=$(wc -l < "$work/orvScore.dat")
   "$work/quorvin" &
   pid=$!
-  main=$(window '^Quorvin .*----abc$')
+  main_window
   click 358 482                   # 开始: the first type and duration, a 30-second letter drill
   xdotool type --delay 120 'abcdxyzabcd'
   sleep 29
@@ -121,7 +133,7 @@ wubi13)
   lines_before=$(wc -l < "$work/orvScore.dat")
   "$work/quorvin" &
   pid=$!
-  main=$(window '^Quorvin .*----abc$')
+  main_window
   click 187 49                    # the type 一级简码, third column, second row
   click 358 482                   # 开始
   codes=$(printf '%s ' {a..y})
@@ -156,7 +168,7 @@ sound)
     GST_PLUGIN_FEATURE_RANK="$decoder:MAX" GST_DEBUG="GST_ELEMENT_FACTORY:4" \
       GST_DEBUG_FILE="$work/gst.log" GST_DEBUG_NO_COLOR=1 "$work/quorvin" &
     pid=$!
-    main=$(window '^Quorvin .*----abc$')
+    main_window
     sleep 1
     timeout 3 parec -d smoke.monitor --format=s16le --rate=22050 --channels=1 >"$work/heard.raw" || true
     rms=$(sox -t raw -r 22050 -e signed -b 16 -c 1 "$work/heard.raw" -n stat 2>&1 |
@@ -200,7 +212,7 @@ ime_wubi | ime_pinyin)
   lines_before=$(wc -l < "$work/orvScore.dat")
   QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx "$work/quorvin" &
   pid=$!
-  main=$(window '^Quorvin .*----abc$')
+  main_window
   click 273 "$type_y"             # the article type, fourth column
   click 669 59                    # the article list, then its first item
   xdotool key Down Return
@@ -229,6 +241,41 @@ ime_wubi | ime_pinyin)
   ((errors >= wrong_least && errors <= wrong_most)) || fail "$errors errors"
   [[ $(printf '%s' "$last" | iconv -f GBK -t UTF-8) == *春晓* ]] || fail "no article name: $last"
   echo "$type_name through fcitx5 $engine: $total, $errors errors"
+  ;;
+fullscreen)
+  # A window manager frames the window; client points are taken from the window itself.
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  trap 'kill "$pid" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
+  sleep 1
+  press() { click "$1" "$2"; sleep 1.2; }
+  size() { xwininfo -id "$main" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+  state() { xprop -id "$main" _NET_WM_STATE; }
+  expect() { # what, size, state pattern
+    [[ $(size) == "$2" && $(state) =~ $3 ]] || fail "$1: $(size), $(state)"
+  }
+  "$work/quorvin" &
+  pid=$!
+  main_window
+  expect "the start" 961x521 '= $'
+  press 668 482                     # 全屏
+  expect "after 全屏" 1920x1080 FULLSCREEN
+  # The bottom bar, centred: 窗口 at D + 635 = 1114, 1080 - 28 - 23 = 1029.
+  xdotool mousemove 1147 1043 click 1
+  sleep 1.5
+  expect "after 窗口" 961x521 '= $'
+  # The desktop's own maximise leads to full screen too, and a restore from the taskbar back.
+  wmctrl -i -r "$main" -b add,maximized_vert,maximized_horz
+  sleep 1.5
+  expect "after the desktop's maximise" 1920x1080 FULLSCREEN
+  xdotool windowminimize "$main"
+  sleep 1
+  wmctrl -i -a "$main"
+  sleep 1.5
+  expect "after the restore from the taskbar" 961x521 '= $'
+  quit_through_menu
+  wait_exit
+  [[ $code -eq 0 ]] || fail "exit code $code after 退出系统"
   ;;
 missing_library)
   rm "$work/wbrc2.dll"
