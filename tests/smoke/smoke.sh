@@ -213,7 +213,13 @@ ime_wubi | ime_pinyin)
   QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx "$work/quorvin" &
   pid=$!
   main_window
-  click 273 "$type_y"             # the article type, fourth column
+  # The article type, fourth column; its list appears beside the durations. A click lost to
+  # the input method's start-up is made again.
+  for _ in 1 2 3; do
+    click 273 "$type_y"
+    for _ in 1 2 3 4; do shown 600 48 170 20 && break 2; sleep 0.5; done
+  done
+  shown 600 48 170 20 || fail "the article list did not appear for the article type"
   click 669 59                    # the article list, then its first item
   xdotool key Down Return
   sleep 0.5
