@@ -163,6 +163,10 @@ void ArticleBoard::setUpScreen(int type) {
     }
     form_.Label15.hide();
     form_.Timer7.setEnabled(false);
+    // A drill's hit display that was still running at its End writes its follow hint after
+    // the End emptied the hint lines; an article must not show it.
+    form_.Label5.setCaption({});
+    form_.Label8.setCaption({});
     form_.Label5.setEnabled(true);
     form_.Label5.show();
     form_.Label8.setEnabled(type != 22);

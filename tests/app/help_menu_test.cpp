@@ -84,6 +84,9 @@ struct ShippedFile {
     std::size_t offset;
 };
 
+// A Word 97 document is a compound file.
+const std::string kCompoundFile = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+
 class ShippedHelp : public ::testing::TestWithParam<ShippedFile> {};
 
 TEST_P(ShippedHelp, IsAFileOfItsFormat) {
@@ -101,6 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ShippedFile{"KeyboardMap", "标准键盘键位图.jpg", "\xFF\xD8\xFF", 0},
                       ShippedFile{"KeypadMap", "数字键盘指法图.jpg", "\xFF\xD8\xFF", 0},
                       ShippedFile{"RadicalChart", "五笔字根图86版.jpg", "\xFF\xD8\xFF", 0},
+                      ShippedFile{"WubiCourse", "五笔打字教程.doc", kCompoundFile, 0},
+                      ShippedFile{"Manual", "软件详细使用说明.doc", kCompoundFile, 0},
+                      ShippedFile{"Video", "Quorvin2020使用演示.mp4", "ftyp", 4},
                       ShippedFile{"HomePage", "web/index.html", "<!DOCTYPE html>", 0}),
     [](const auto& info) { return std::string(info.param.testName); });
 

@@ -74,6 +74,18 @@ TEST(ArticleBoard, StartShowsTheTitleAndTheFirstPage) {
     EXPECT_TRUE(run.platform.messages.empty());
 }
 
+TEST(ArticleBoard, StartsWithEmptyHintLines) {
+    RunningProgram run;
+    run.chooseArticle(19, "lesson.txt");
+    // What a drill's hit display, still running at the drill's End, writes after it.
+    run.form().Label5.setCaption("ZZZZ");
+    run.form().Label8.setCaption(ui::toGbk("diao(雕)"));
+    run.start(19);
+    EXPECT_TRUE(run.form().Label8.visible());
+    EXPECT_EQ(run.form().Label8.caption(), "");
+    EXPECT_EQ(run.form().Label5.caption(), "");
+}
+
 TEST(ArticleBoard, AFileThatCannotBeReadIsReportedAndThePracticeEnds) {
     RunningProgram run;
     run.chooseArticle(21, "春晓.txt");
