@@ -47,6 +47,45 @@ TEST_F(FormWindowTest, WindowTakesTheFormsCaptionClientSizeAndBorder) {
     EXPECT_TRUE(view->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
+TEST_F(FormWindowTest, WindowCommandsAndTheDesktopsOwnChangesReachTheForm) {
+    form.setMaximizeBox(true);
+    std::vector<std::pair<WindowState, WindowState>> changes;
+    form.onWindowStateChange = [&](WindowState from, WindowState to) {
+        changes.emplace_back(from, to);
+    };
+    // The desktop's changes arrive queued.
+    const auto reaches = [&](WindowState state) {
+        return QTest::qWaitFor([&] { return form.windowState() == state; }, 2000);
+    };
+    open();
+    view->show();
+    // A single border with a maximise box lets the desktop maximise the window.
+    EXPECT_TRUE(view->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(view->minimumSize(), view->maximumSize());
+
+    form.setBorderStyle(BorderStyle::None);
+    form.setWindowState(WindowState::Maximized);
+    EXPECT_TRUE(view->windowState() & Qt::WindowFullScreen);
+    EXPECT_TRUE(reaches(WindowState::Maximized));
+
+    // The learner minimises and brings the window back from the taskbar.
+    view->setWindowState(view->windowState() | Qt::WindowMinimized);
+    EXPECT_TRUE(reaches(WindowState::Minimized));
+    view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+    EXPECT_TRUE(reaches(WindowState::Maximized));
+
+    form.setBorderStyle(BorderStyle::Single);
+    form.setWindowState(WindowState::Normal);
+    EXPECT_TRUE(reaches(WindowState::Normal));
+    EXPECT_EQ(view->size(), QSize(961, 521));
+    const std::vector<std::pair<WindowState, WindowState>> expected{
+        {WindowState::Normal, WindowState::Maximized},
+        {WindowState::Maximized, WindowState::Minimized},
+        {WindowState::Minimized, WindowState::Maximized},
+        {WindowState::Maximized, WindowState::Normal}};
+    EXPECT_EQ(changes, expected);
+}
+
 TEST_F(FormWindowTest, BackgroundIsTheFormsColour) {
     form.setBackground(colours::Teal);
     open();

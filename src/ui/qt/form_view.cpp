@@ -327,8 +327,8 @@ void FormView::applyWindowState() {
 void FormView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !form_) return;
-    // Told once the desktop has finished with the window, and then as it stands: a switch of
-    // the frame passes through states of its own on the way.
+    // Told once the desktop has finished with the window, and then as it stands: one command
+    // can pass through states of its own on the way.
     QMetaObject::invokeMethod(
         this,
         [this] {
