@@ -16,6 +16,18 @@ void readInteger(ui::SettingsStore& store, const char* name, std::int32_t& value
     store.writeInteger(name, value);
 }
 
+// A switch is 0 (off) or 1 (on); any other number would show one state in its check box and
+// act on another, so it counts as unreadable.
+void readSwitch(ui::SettingsStore& store, const char* name, std::int32_t& value) {
+    if (store.valueExists(name)) {
+        if (auto stored = store.readInteger(name); stored && (*stored == 0 || *stored == 1)) {
+            value = *stored;
+            return;
+        }
+    }
+    store.writeInteger(name, value);
+}
+
 void readString(ui::SettingsStore& store, const char* name, std::string& value) {
     if (store.valueExists(name)) {
         if (auto stored = store.readString(name)) {
@@ -31,11 +43,11 @@ void readString(ui::SettingsStore& store, const char* name, std::string& value) 
 void readSettings(ui::SettingsStore& store, model::Settings& settings) {
     if (!store.keyExists(model::SettingsKeyPath)) store.createKey(model::SettingsKeyPath);
     store.openKey(model::SettingsKeyPath, true);
-    readInteger(store, "PlayMp3", settings.PlayMp3);
-    readInteger(store, "PlayWav", settings.PlayWav);
-    readInteger(store, "PlayPYWav", settings.PlayPYWav);
+    readSwitch(store, "PlayMp3", settings.PlayMp3);
+    readSwitch(store, "PlayWav", settings.PlayWav);
+    readSwitch(store, "PlayPYWav", settings.PlayPYWav);
     readInteger(store, "Interval", settings.Interval);
-    readInteger(store, "PYOldTip", settings.PYOldTip);
+    readSwitch(store, "PYOldTip", settings.PYOldTip);
     readString(store, "Users", settings.UsersText);
     readString(store, "CurrentUser", settings.CurrentUser);
 }

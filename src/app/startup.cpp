@@ -26,6 +26,11 @@ bool Program::FormCreate() {
 
     SettingsKey = platform_.openSettingsStore(programFolder_ / "Quorvin.ini");
     readSettings(*SettingsKey, settings_);
+    // The run goes on with what could be read; the learner should know that changes are lost.
+    if (!SettingsKey->writable())
+        platform_.messageBox(
+            ui::toGbk("设置文件 Quorvin.ini 无法写入，这次运行中更改的设置和用户不会保存。"),
+            ui::toGbk("提示"), ui::MessageIcon::Warning);
 
     BaseCaption = form_.caption();
     showCurrentUser();

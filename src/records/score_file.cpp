@@ -35,7 +35,8 @@ ScoreFile::LoadResult ScoreFile::load(ScoreTable& table) {
     unreadRest_.clear();
     unreadFromLine_ = 0;
 
-    Descriptor file(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a FIFO in the file's place would hold the start-up forever in open().
+    Descriptor file(::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.valid()) return errno == ENOENT ? LoadResult::Missing : LoadResult::Unreadable;
     struct stat status {};
     if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
@@ -49,6 +50,18 @@ ScoreFile::LoadResult ScoreFile::load(ScoreTable& table) {
     std::string_view withEnd;
     std::array<std::string_view, ScoreFieldCount> fields;
     for (std::size_t number = 1; lines.next(line, withEnd); ++number) {
+        // A line that holds a CR is no line of ours (a file with CR-only line ends is one such
+        // line), and a last line without its line end that is shorter than an entry was cut
+        // off: both are kept as they are, unread, rather than read as broken records.
+        const bool foreign =
+            line.find('\r') != std::string_view::npos ||
+            (number > 2 && withEnd.size() == line.size() && line.size() < ScoreLineWidth);
+        if (foreign) {
+            unreadFromLine_ = number;
+            unreadRest_ = withEnd;
+            lines.appendRest(unreadRest_);
+            break;
+        }
         if (number == 1) {
             table.ScoreHeader1 = line;
         } else if (number == 2) {
@@ -74,7 +87,11 @@ ScoreFile::LoadResult ScoreFile::load(ScoreTable& table) {
 
 bool ScoreFile::save(const ScoreTable& table) const {
     const std::filesystem::path temp = temporaryPath();
-    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    // Made afresh, never through a link or into a file someone left there: whatever stands at
+    // that name is removed (a link, not what it points to) and the new file created exclusively.
+    ::unlink(temp.c_str());
+    Descriptor file(
+        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (!file.valid()) return false;
     // The new file takes the old one's permissions.
     struct stat old {};

@@ -9,7 +9,45 @@ namespace quorvin::records {
 ScoreHistory::ScoreHistory(ui::Platform& platform, std::filesystem::path file)
     : platform_(platform), file_(std::move(file)) {}
 
+void ScoreHistory::recoverLeftover() {
+    namespace fs = std::filesystem;
+    const fs::path leftoverPath = file_.temporaryPath();
+    std::error_code error;
+    // A link or anything else at that name is no file of ours.
+    if (fs::symlink_status(leftoverPath, error).type() != fs::file_type::regular) return;
+    ScoreFile saved(file_.path());
+    ScoreFile leftover(leftoverPath);
+    ScoreTable savedTable;
+    ScoreTable leftoverTable;
+    const ScoreFile::LoadResult savedResult = saved.load(savedTable);
+    // Nothing takes the place of a history that exists but cannot be read.
+    if (savedResult == ScoreFile::LoadResult::Unreadable) return;
+    const bool whole = leftover.load(leftoverTable) == ScoreFile::LoadResult::Read &&
+                       leftover.unreadFromLine() == 0;
+    const int more = leftoverTable.ScoreCount() - savedTable.ScoreCount();
+    if (whole && more > 0) {
+        fs::rename(leftoverPath, file_.path(), error);
+        if (!error) {
+            platform_.messageBox(
+                ui::toGbk("上次保存成绩时程序被中断。保存到一半的成绩文件是完整的，其中新的" +
+                          std::to_string(more) + "条成绩已经恢复。"),
+                ui::toGbk("提示"), ui::MessageIcon::Information);
+            return;
+        }
+    }
+    // Cut off while written, or holding no more results (a save after deletions, or one cut
+    // at a line's end): which history is the newer cannot be told, so the old one stands.
+    platform_.messageBox(
+        ui::toGbk(whole ? "上次保存成绩时程序被中断，留下的 orvScore.dat.tmp "
+                          "没有比成绩文件多的成绩，没有使用；"
+                          "成绩文件 orvScore.dat 是中断前的。"
+                        : "上次保存成绩时程序被中断，留下的 orvScore.dat.tmp "
+                          "没有写完，没有使用；成绩文件 orvScore.dat 是中断前的。"),
+        ui::toGbk("提示"), ui::MessageIcon::Warning);
+}
+
 bool ScoreHistory::load() {
+    recoverLeftover();
     switch (file_.load(table_)) {
         case ScoreFile::LoadResult::Unreadable:
             return false;

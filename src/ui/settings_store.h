@@ -24,6 +24,9 @@ class SettingsStore {
     virtual bool writeInteger(const std::string& name, int value) = 0;
     virtual std::optional<std::string> readString(const std::string& name) = 0;
     virtual bool writeString(const std::string& name, const std::string& gbk) = 0;
+    // Whether writes can reach the storage at all (false for a store in a place that is no
+    // file of ours, or that cannot be written).
+    virtual bool writable() const = 0;
 };
 
 }  // namespace quorvin::ui

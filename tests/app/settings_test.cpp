@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -134,12 +135,33 @@ TEST(Settings, UserNamesAreStoredAsReadableText) {
     EXPECT_EQ(StoredSettings(run.folder).text("Users"), "abc;张三;");
 }
 
-TEST(Settings, AnUnusableSettingsFileLeavesTheRunWorkingAndItselfUntouched) {
-    // A folder where the file should be: it can be neither read nor written, even by root.
-    RunningProgram run([](TempProgramFolder& folder) {
-        fs::create_directory(folder / "Quorvin.ini");
-        folder.write("Quorvin.ini/keep", "x");
+TEST(Settings, ASwitchOutsideZeroAndOneFallsBackToItsDefault) {
+    RunningProgram run(
+        writeIni("[Software]\nOrnvale\\Quorvin\\PlayWav=2147483647\n"
+                 "Ornvale\\Quorvin\\PYOldTip=-1\n"));
+    EXPECT_EQ(run.program->settings().PlayWav, 1);
+    EXPECT_FALSE(run.form().CheckBox2.checked());
+    EXPECT_EQ(run.program->settings().PYOldTip, 1);
+    EXPECT_EQ(StoredSettings(run.folder).integer("PlayWav"), 1);
+}
+
+// What stands where the settings file should be: it can be neither read nor written, even by
+// root, and a FIFO must not hold the start-up in its open().
+class UnusableSettingsFile : public ::testing::TestWithParam<bool> {};
+
+TEST_P(UnusableSettingsFile, LeavesTheRunWorkingAndItselfUntouchedAndIsToldOnce) {
+    const bool fifo = GetParam();
+    RunningProgram run([fifo](TempProgramFolder& folder) {
+        if (fifo) {
+            ASSERT_EQ(::mkfifo((folder / "Quorvin.ini").c_str(), 0644), 0);
+        } else {
+            fs::create_directory(folder / "Quorvin.ini");
+            folder.write("Quorvin.ini/keep", "x");
+        }
     });
+    ASSERT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_EQ(run.platform.messages[0].caption, "提示");
+    EXPECT_NE(run.platform.messages[0].text.find("Quorvin.ini 无法写入"), std::string::npos);
     const auto before = snapshot(run.folder.path());
     auto& f = run.form();
     EXPECT_EQ(f.TrackBar1.position(), 5);
@@ -148,8 +170,12 @@ TEST(Settings, AnUnusableSettingsFileLeavesTheRunWorkingAndItselfUntouched) {
     f.TrackBar1.setPosition(7);
     f.close();
     EXPECT_EQ(snapshot(run.folder.path()), before);
-    EXPECT_TRUE(run.platform.messages.empty());
+    EXPECT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_EQ(fs::is_fifo(run.folder / "Quorvin.ini"), fifo);
 }
+
+INSTANTIATE_TEST_SUITE_P(FolderOrFifo, UnusableSettingsFile, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Fifo" : "Folder"; });
 
 }  // namespace
 }  // namespace quorvin::testing

@@ -80,8 +80,9 @@ TEST_F(ScoreFileTest, ColumnsAreCutWhereTheyStandAndTakeOnlyTheBytesALineHas) {
     std::string lines = scoreFile({});
     // A line as long as its first two columns and part of the third, ended by LF only.
     lines += std::string(100, 'u') + "typename" + std::string(10, ' ') + "\x01\x02" + "0:1\n";
-    // Control bytes around a field are trimmed like spaces; the last line has no line end.
-    lines += std::string("\x1f") + "bob" + std::string(96, ' ') + "\t" + "x";
+    // Control bytes around a field are trimmed like spaces. (A last line as short without its
+    // line end was cut off: see ForeignLine.)
+    lines += std::string("\x1f") + "bob" + std::string(96, ' ') + "\t" + "x\n";
     ASSERT_EQ(load(lines), ScoreFile::LoadResult::Read);
     ASSERT_EQ(table.ScoreCount(), 2);
     EXPECT_EQ(table.field(1, ScoreField::User), std::string(100, 'u'));
@@ -183,6 +184,57 @@ TEST_F(ScoreFileTest, EntriesBeyondTheCapacityAreKeptUnreadInTheFile) {
         table.clear(position);
     EXPECT_EQ(saved(), scoreFile({}) + "user" + std::string(356, ' ') + "\r\n" + beyond);
 }
+
+TEST_F(ScoreFileTest, AFifoInTheFilesPlaceIsUnreadableAtOnce) {
+    ASSERT_EQ(::mkfifo((folder / "orvScore.dat").c_str(), 0644), 0);
+    EXPECT_EQ(file.load(table), ScoreFile::LoadResult::Unreadable);
+}
+
+TEST_F(ScoreFileTest, ALinkAtTheTemporaryNameIsReplacedNotWrittenThrough) {
+    folder.write("elsewhere.txt", "not ours");
+    fs::create_symlink(folder / "elsewhere.txt", folder / "orvScore.dat.tmp");
+    const std::string bytes = scoreFile({result("abc", "英文(大)")});
+    load(bytes);
+    EXPECT_EQ(saved(), bytes);
+    EXPECT_EQ(folder.read("elsewhere.txt"), "not ours");
+    EXPECT_FALSE(fs::is_symlink(folder / "orvScore.dat"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "orvScore.dat.tmp")));
+}
+
+// Lines that are no entries of ours stop the reading; they and all after them are kept as they
+// are, after the entries, at the next save.
+struct ForeignLineCase {
+    const char* name;
+    std::string bytes;
+    int entries;
+    std::size_t unreadFrom;
+    std::string savedAs;
+};
+
+class ForeignLine : public ScoreFileTest, public ::testing::WithParamInterface<ForeignLineCase> {};
+
+TEST_P(ForeignLine, IsKeptUnreadAsItIs) {
+    const ForeignLineCase& c = GetParam();
+    EXPECT_EQ(load(c.bytes), ScoreFile::LoadResult::Read);
+    EXPECT_EQ(table.ScoreCount(), c.entries);
+    EXPECT_EQ(file.unreadFromLine(), c.unreadFrom);
+    EXPECT_EQ(saved(), c.savedAs);
+}
+
+const std::string kTwoEntries = scoreFile({result("a", "英文(大)"), result("b", "英文(小)")});
+const std::string kCutEntry = entryLine(result("c", "数字练习")).substr(0, 200);
+const std::string kCrOnly =
+    kHeader1 + "\r" + kHeader2 + "\r" + entryLine(result("a", "英文(大)")).substr(0, 360) + "\r";
+const std::string kWholeLastLine = entryLine(result("c", "数字练习")).substr(0, 360);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ForeignLine,
+    ::testing::Values(
+        ForeignLineCase{"ALastLineCutOff", kTwoEntries + kCutEntry, 2, 5, kTwoEntries + kCutEntry},
+        ForeignLineCase{"CarriageReturnsOnly", kCrOnly, 0, 1, "\r\n\r\n" + kCrOnly},
+        ForeignLineCase{"ALineEndMissingFromAWholeEntry", kTwoEntries + kWholeLastLine, 3, 0,
+                        kTwoEntries + kWholeLastLine + "\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScoreFileTest, AMissingFileGivesAnEmptyHistoryAndIsWrittenAtTheNextSave) {
     table.append(result("stale", "英文(大)"));

@@ -139,6 +139,35 @@ TEST(ScoreHistory, AShortLineIsReportedAndWhatFollowsItSurvivesTheRun) {
               kTwoResults + entryLine(result("abc", "英文(小)")) + rest);
 }
 
+TEST(ScoreHistory, AWholeLeftoverOfACutOffSaveWithMoreResultsIsRecovered) {
+    const std::string newer =
+        scoreFile({result("a", "英文(大)"), result("b", "英文(小)"), result("c", "数字练习")});
+    RunningProgram run([&](TempProgramFolder& folder) {
+        withScoreFile(kTwoResults)(folder);
+        folder.write("orvScore.dat.tmp", newer);
+    });
+    EXPECT_EQ(run.program->scores().ScoreCount(), 3);
+    ASSERT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_NE(run.platform.messages[0].text.find("新的1条成绩已经恢复"), std::string::npos);
+    EXPECT_EQ(run.folder.read("orvScore.dat"), newer);
+    EXPECT_FALSE(fs::exists(run.folder / "orvScore.dat.tmp"));
+}
+
+TEST(ScoreHistory, ALeftoverCutOffWhileWrittenIsNotUsedAndTheLearnerIsTold) {
+    const std::string cut = kTwoResults + entryLine(result("c", "数字练习")).substr(0, 100);
+    RunningProgram run([&](TempProgramFolder& folder) {
+        withScoreFile(kTwoResults)(folder);
+        folder.write("orvScore.dat.tmp", cut);
+    });
+    EXPECT_EQ(run.program->scores().ScoreCount(), 2);
+    ASSERT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_NE(run.platform.messages[0].text.find("没有写完"), std::string::npos);
+    EXPECT_EQ(run.folder.read("orvScore.dat"), kTwoResults);
+    // The next save takes its place.
+    run.form().close();
+    EXPECT_FALSE(fs::exists(run.folder / "orvScore.dat.tmp"));
+}
+
 TEST(ScoreHistory, AnUnwritableProgramFolderKeepsTheOldFileAndTellsTheLearner) {
     RunningProgram run(withScoreFile(kTwoResults));
     // As root nothing is read-only; a directory where the new file must go stops the write.

@@ -19,15 +19,26 @@ QString groupOf(const std::string& keyPath) {
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(const std::filesystem::path& iniFile) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // Looked at before QSettings opens it: opening a FIFO would wait for a writer forever.
+    const fs::file_type type = fs::status(iniFile, error).type();
+    if (type != fs::file_type::regular && type != fs::file_type::not_found) {
+        writable_ = false;
+        return;
+    }
     const QString path = QString::fromStdString(iniFile.string());
     const QFileInfo info(path);
     settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    if (info.exists() &&
-        (!info.isFile() || !info.isReadable() || settings_->status() != QSettings::NoError))
-        writable_ = false;
+    if (info.exists())
+        writable_ =
+            info.isReadable() && info.isWritable() && settings_->status() == QSettings::NoError;
+    else
+        writable_ = QFileInfo(info.absolutePath()).isWritable();
 }
 
 bool IniSettingsStore::keyExists(const std::string& keyPath) {
+    if (!settings_) return false;
     const QString prefix = groupOf(keyPath) + QLatin1Char('/');
     for (const QString& key : settings_->allKeys())
         if (key.startsWith(prefix)) return true;
@@ -55,10 +66,11 @@ QString IniSettingsStore::valueKey(const std::string& name) const {
 }
 
 bool IniSettingsStore::valueExists(const std::string& name) {
-    return settings_->contains(valueKey(name));
+    return settings_ && settings_->contains(valueKey(name));
 }
 
 std::optional<int> IniSettingsStore::readInteger(const std::string& name) {
+    if (!settings_) return std::nullopt;
     const QVariant value = settings_->value(valueKey(name));
     bool ok = false;
     const int number = value.toString().trimmed().toInt(&ok);
@@ -67,6 +79,7 @@ std::optional<int> IniSettingsStore::readInteger(const std::string& name) {
 }
 
 std::optional<std::string> IniSettingsStore::readString(const std::string& name) {
+    if (!settings_) return std::nullopt;
     const QVariant value = settings_->value(valueKey(name));
     if (!value.isValid()) return std::nullopt;
     bool representable = true;
