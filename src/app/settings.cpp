@@ -28,10 +28,14 @@ void readSwitch(ui::SettingsStore& store, const char* name, std::int32_t& value)
     store.writeInteger(name, value);
 }
 
-void readString(ui::SettingsStore& store, const char* name, std::string& value) {
+// A text GBK cannot hold whole is kept with its stand-ins: the rest of it (the other user
+// names of the list) must not give way to the default.
+void readString(ui::SettingsStore& store, const char* name, std::string& value, bool& whole) {
     if (store.valueExists(name)) {
-        if (auto stored = store.readString(name)) {
+        bool representable = true;
+        if (auto stored = store.readString(name, &representable)) {
             value = *stored;
+            whole = whole && representable;
             return;
         }
     }
@@ -40,7 +44,7 @@ void readString(ui::SettingsStore& store, const char* name, std::string& value) 
 
 }  // namespace
 
-void readSettings(ui::SettingsStore& store, model::Settings& settings) {
+bool readSettings(ui::SettingsStore& store, model::Settings& settings) {
     if (!store.keyExists(model::SettingsKeyPath)) store.createKey(model::SettingsKeyPath);
     store.openKey(model::SettingsKeyPath, true);
     readSwitch(store, "PlayMp3", settings.PlayMp3);
@@ -48,8 +52,10 @@ void readSettings(ui::SettingsStore& store, model::Settings& settings) {
     readSwitch(store, "PlayPYWav", settings.PlayPYWav);
     readInteger(store, "Interval", settings.Interval);
     readSwitch(store, "PYOldTip", settings.PYOldTip);
-    readString(store, "Users", settings.UsersText);
-    readString(store, "CurrentUser", settings.CurrentUser);
+    bool whole = true;
+    readString(store, "Users", settings.UsersText, whole);
+    readString(store, "CurrentUser", settings.CurrentUser, whole);
+    return whole;
 }
 
 void showHitDisplayTime(model::TForm1& form) {

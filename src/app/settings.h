@@ -9,8 +9,9 @@
 namespace quorvin::app {
 
 // Start-up: opens the key (creating it) and reads every value, storing the default of each
-// one that is absent or unreadable.
-void readSettings(ui::SettingsStore& store, model::Settings& settings);
+// one that is absent or unreadable. False when a text held characters GBK cannot, which it
+// keeps as '?'.
+bool readSettings(ui::SettingsStore& store, model::Settings& settings);
 
 // Start-up: the track bar, its caption, the hit-display timers and the four check boxes.
 void applySettings(model::TForm1& form, const model::Settings& settings);

@@ -25,7 +25,10 @@ bool Program::FormCreate() {
     if (!scoreHistory_.load()) return failStartup("读取成绩文件失败！");
 
     SettingsKey = platform_.openSettingsStore(programFolder_ / "Quorvin.ini");
-    readSettings(*SettingsKey, settings_);
+    if (!readSettings(*SettingsKey, settings_))
+        platform_.messageBox(ui::toGbk("设置文件中的用户名含有 GBK 不能表示的字符，"
+                                       "这些字符显示为“?”，保存时也写作“?”。"),
+                             ui::toGbk("提示"), ui::MessageIcon::Warning);
     // The run goes on with what could be read; the learner should know that changes are lost.
     if (!SettingsKey->writable())
         platform_.messageBox(

@@ -22,7 +22,9 @@ class SettingsStore {
     virtual bool valueExists(const std::string& name) = 0;
     virtual std::optional<int> readInteger(const std::string& name) = 0;
     virtual bool writeInteger(const std::string& name, int value) = 0;
-    virtual std::optional<std::string> readString(const std::string& name) = 0;
+    // A text as GBK; characters GBK cannot hold come back as '?' and turn *whole false.
+    virtual std::optional<std::string> readString(const std::string& name,
+                                                  bool* whole = nullptr) = 0;
     virtual bool writeString(const std::string& name, const std::string& gbk) = 0;
     // Whether writes can reach the storage at all (false for a store in a place that is no
     // file of ours, or that cannot be written).

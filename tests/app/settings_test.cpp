@@ -135,6 +135,18 @@ TEST(Settings, UserNamesAreStoredAsReadableText) {
     EXPECT_EQ(StoredSettings(run.folder).text("Users"), "abc;张三;");
 }
 
+TEST(Settings, AUserNameGbkCannotHoldKeepsTheOtherNamesAndIsToldOnce) {
+    RunningProgram run(
+        writeIni("[Software]\nOrnvale\\Quorvin\\Users=\"abc;张三;😀Bob;\"\n"
+                 "Ornvale\\Quorvin\\CurrentUser=张三\n"));
+    EXPECT_EQ(ui::fromGbk(run.program->settings().UsersText), "abc;张三;?Bob;");
+    EXPECT_EQ(ui::fromGbk(run.program->settings().CurrentUser), "张三");
+    ASSERT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_EQ(run.platform.messages[0].caption, "提示");
+    run.form().close();
+    EXPECT_EQ(StoredSettings(run.folder).text("Users"), "abc;张三;?Bob;");
+}
+
 TEST(Settings, ASwitchOutsideZeroAndOneFallsBackToItsDefault) {
     RunningProgram run(
         writeIni("[Software]\nOrnvale\\Quorvin\\PlayWav=2147483647\n"

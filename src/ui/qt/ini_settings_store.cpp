@@ -78,14 +78,11 @@ std::optional<int> IniSettingsStore::readInteger(const std::string& name) {
     return number;
 }
 
-std::optional<std::string> IniSettingsStore::readString(const std::string& name) {
+std::optional<std::string> IniSettingsStore::readString(const std::string& name, bool* whole) {
     if (!settings_) return std::nullopt;
     const QVariant value = settings_->value(valueKey(name));
     if (!value.isValid()) return std::nullopt;
-    bool representable = true;
-    std::string gbk = toGbk(value.toString().toStdString(), &representable);
-    if (!representable) return std::nullopt;
-    return gbk;
+    return toGbk(value.toString().toStdString(), whole);
 }
 
 bool IniSettingsStore::write(const std::string& name, const QVariant& value) {

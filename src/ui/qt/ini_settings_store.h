@@ -25,7 +25,7 @@ class IniSettingsStore : public SettingsStore {
     bool valueExists(const std::string& name) override;
     std::optional<int> readInteger(const std::string& name) override;
     bool writeInteger(const std::string& name, int value) override;
-    std::optional<std::string> readString(const std::string& name) override;
+    std::optional<std::string> readString(const std::string& name, bool* whole = nullptr) override;
     bool writeString(const std::string& name, const std::string& gbk) override;
 
     bool writable() const override { return writable_; }
