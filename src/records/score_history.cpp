@@ -35,11 +35,17 @@ void ScoreHistory::recoverLeftover() {
             return;
         }
     }
-    // Cut off while written, or holding no more results (a save after deletions, or one cut
-    // at a line's end): which history is the newer cannot be told, so the old one stands.
+    // The same results as the file: a save that had nothing new (the shutdown's) was cut off
+    // before its rename, and nothing is lost.
+    if (whole && more == 0) {
+        fs::remove(leftoverPath, error);
+        return;
+    }
+    // Cut off while written, or holding fewer results (a save after deletions, or one cut at a
+    // line's end): which history is the newer cannot be told, so the old one stands.
     platform_.messageBox(
         ui::toGbk(whole ? "上次保存成绩时程序被中断，留下的 orvScore.dat.tmp "
-                          "没有比成绩文件多的成绩，没有使用；"
+                          "比成绩文件少了成绩，没有使用；"
                           "成绩文件 orvScore.dat 是中断前的。"
                         : "上次保存成绩时程序被中断，留下的 orvScore.dat.tmp "
                           "没有写完，没有使用；成绩文件 orvScore.dat 是中断前的。"),

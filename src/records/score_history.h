@@ -33,8 +33,9 @@ class ScoreHistory {
   private:
     bool saveOrTell(const char* failureMessage);
     // A save cut off by a kill leaves its new file beside the old one. Written whole and
-    // holding more results, it is the newer history and takes the old one's place; cut off
-    // while it was written, it is left alone and the learner is told that it was not used.
+    // holding more results, it is the newer history and takes the old one's place; holding the
+    // same number, it is removed; otherwise it is left alone and the learner is told that it
+    // was not used.
     void recoverLeftover();
 
     ui::Platform& platform_;

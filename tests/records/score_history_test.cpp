@@ -153,6 +153,16 @@ TEST(ScoreHistory, AWholeLeftoverOfACutOffSaveWithMoreResultsIsRecovered) {
     EXPECT_FALSE(fs::exists(run.folder / "orvScore.dat.tmp"));
 }
 
+TEST(ScoreHistory, AWholeLeftoverWithNothingNewGoesWithoutAWord) {
+    RunningProgram run([&](TempProgramFolder& folder) {
+        withScoreFile(kTwoResults)(folder);
+        folder.write("orvScore.dat.tmp", kTwoResults);
+    });
+    EXPECT_EQ(run.program->scores().ScoreCount(), 2);
+    EXPECT_TRUE(run.platform.messages.empty());
+    EXPECT_FALSE(fs::exists(run.folder / "orvScore.dat.tmp"));
+}
+
 TEST(ScoreHistory, ALeftoverCutOffWhileWrittenIsNotUsedAndTheLearnerIsTold) {
     const std::string cut = kTwoResults + entryLine(result("c", "数字练习")).substr(0, 100);
     RunningProgram run([&](TempProgramFolder& folder) {
