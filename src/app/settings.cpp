@@ -6,9 +6,12 @@ namespace quorvin::app {
 
 namespace {
 
-void readInteger(ui::SettingsStore& store, const char* name, std::int32_t& value) {
+// An integer that is absent, unreadable or one the value cannot take gets its default.
+void readInteger(
+    ui::SettingsStore& store, const char* name, std::int32_t& value,
+    bool (*acceptable)(int) = [](int) { return true; }) {
     if (store.valueExists(name)) {
-        if (auto stored = store.readInteger(name)) {
+        if (auto stored = store.readInteger(name); stored && acceptable(*stored)) {
             value = *stored;
             return;
         }
@@ -17,15 +20,9 @@ void readInteger(ui::SettingsStore& store, const char* name, std::int32_t& value
 }
 
 // A switch is 0 (off) or 1 (on); any other number would show one state in its check box and
-// act on another, so it counts as unreadable.
+// act on another.
 void readSwitch(ui::SettingsStore& store, const char* name, std::int32_t& value) {
-    if (store.valueExists(name)) {
-        if (auto stored = store.readInteger(name); stored && (*stored == 0 || *stored == 1)) {
-            value = *stored;
-            return;
-        }
-    }
-    store.writeInteger(name, value);
+    readInteger(store, name, value, [](int stored) { return stored == 0 || stored == 1; });
 }
 
 // A text GBK cannot hold whole is kept with its stand-ins: the rest of it (the other user
