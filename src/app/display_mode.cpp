@@ -112,8 +112,8 @@ void DisplayMode::WindowedLayout() {
     f.setBorderStyle(ui::BorderStyle::Single);
     f.setClientSize(model::TForm1::ClientWidth, model::TForm1::ClientHeight);
 
-    const std::array<ui::Label*, 4> targets{&f.Label1, &f.Label2, &f.Label3, &f.Label4};
-    const std::array<ui::Label*, 4> hints{&f.Label11, &f.Label12, &f.Label13, &f.Label14};
+    const auto targets = f.targetLabels();
+    const auto hints = f.codeLabels();
     constexpr int targetLefts[4] = {23, 258, 503, 741};
     constexpr int hintLefts[4] = {43, 278, 523, 761};
     for (int k = 0; k < 4; ++k) {
@@ -137,13 +137,11 @@ void DisplayMode::WindowedLayout() {
     moveTo(f.Label16, 315, 472);
     moveTo(f.ComboBox1, 562, 41);
 
-    constexpr int sourceTops[6] = {70, 128, 192, 257, 321, 384};
-    constexpr int typedTops[6] = {99, 158, 222, 286, 350, 414};
     const auto sources = f.sourceLines();
     const auto typed = f.typedLines();
     for (std::size_t k = 0; k < 6; ++k)
-        placeLinePair(*sources[k], *typed[k], {0, sourceTops[k], kLineWidth, 29},
-                      {0, typedTops[k], kLineWidth, 29}, kWindowedLinePoints);
+        placeLinePair(*sources[k], *typed[k], {0, model::TForm1::SourceLineTops[k], kLineWidth, 29},
+                      {0, model::TForm1::TypedLineTops[k], kLineWidth, 29}, kWindowedLinePoints);
 
     lineLimit_ = 86;
     f.Button6.setCaption(ui::toGbk("全屏"));
@@ -157,8 +155,8 @@ void DisplayMode::FullScreenLayout() {
     const int ch = screen.height;
     const FullScreenGeometry g = fullScreenGeometry(cw, ch);
 
-    const std::array<ui::Label*, 4> targets{&f.Label1, &f.Label2, &f.Label3, &f.Label4};
-    const std::array<ui::Label*, 4> hints{&f.Label11, &f.Label12, &f.Label13, &f.Label14};
+    const auto targets = f.targetLabels();
+    const auto hints = f.codeLabels();
     for (int k = 0; k < 4; ++k) {
         placeSquare(*targets[k], g.targetLefts[k], g.targetTop, g.targetPoints, g.targetSize);
         placeSquare(*hints[k], g.hintLefts[k], g.hintTop, g.hintPoints,

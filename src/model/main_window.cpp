@@ -59,19 +59,18 @@ ui::RadioGroup& radioGroup(ui::Form& f, const char* name, ui::Rect r, const char
     return g;
 }
 
-constexpr int kSourceTops[6] = {70, 128, 192, 257, 321, 384};
-constexpr int kTypedTops[6] = {99, 158, 222, 286, 350, 414};
-
 ui::RichLine& sourceLine(ui::Form& f, int k) {
-    auto& line = place(f.add<ui::RichLine>("RichEdit" + std::to_string(k)),
-                       {0, kSourceTops[k - 1], 961, 29}, newSong(21), colours::Highlight);
+    auto& line =
+        place(f.add<ui::RichLine>("RichEdit" + std::to_string(k)),
+              {0, TForm1::SourceLineTops[k - 1], 961, 29}, newSong(21), colours::Highlight);
     line.hide();
     return line;
 }
 
 ui::Edit& typedLine(ui::Form& f, int k) {
-    auto& edit = place(f.add<ui::Edit>("Edit" + std::to_string(k + 1)),
-                       {0, kTypedTops[k - 1], 961, 29}, newSong(21), colours::WindowText);
+    auto& edit =
+        place(f.add<ui::Edit>("Edit" + std::to_string(k + 1)),
+              {0, TForm1::TypedLineTops[k - 1], 961, 29}, newSong(21), colours::WindowText);
     edit.hide();
     return edit;
 }

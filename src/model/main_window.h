@@ -27,6 +27,9 @@ class TForm1 : public ui::Form {
     static constexpr int DesignedGameStartLeft = 888;
     static constexpr int ClientWidth = 961;
     static constexpr int ClientHeight = 521;
+    // The designed tops of the article line pairs, source line above its typed line.
+    static constexpr std::array<int, 6> SourceLineTops{70, 128, 192, 257, 321, 384};
+    static constexpr std::array<int, 6> TypedLineTops{99, 158, 222, 286, 350, 414};
 
     ui::RadioGroup& RadioGroup1;
     ui::RadioGroup& RadioGroup2;
