@@ -9,8 +9,9 @@ namespace quorvin::app {
 
 namespace {
 
-constexpr int kBarWidth = 961;
-constexpr int kLineWidth = 961;
+// The bottom bar and the windowed article lines are as wide as the designed window.
+constexpr int kBarWidth = model::TForm1::ClientWidth;
+constexpr int kLineWidth = model::TForm1::ClientWidth;
 constexpr int kWindowedLinePoints = 16;
 constexpr std::size_t kTypedLineLimit = 100;
 
@@ -75,7 +76,7 @@ FullScreenGeometry fullScreenGeometry(int cw, int ch) {
     g.barOffset = (cw - kBarWidth) / 2;
     const double rows = (ch - 148) / 373.0;
     g.rowStep = trunc(rows * 29);
-    g.linePoints = std::min(trunc(rows * 14), trunc(cw / 961.0 * 14));
+    g.linePoints = std::min(trunc(rows * 14), trunc(cw / static_cast<double>(kBarWidth) * 14));
     g.rowHeight = 2 * g.linePoints;
     for (int k = 0; k < 6; ++k) {
         g.sourceTops[k] = 70 + 2 * k * g.rowStep;
